@@ -1,6 +1,7 @@
 // Rows that differ from the common pattern, the invariants every row keeps, the second names some pages use,
 // and the value lists pages write or compare with.
 #include "MibTableRegistry.h"
+#include "KySNMPVarList.h"
 #include "MibTables.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +161,18 @@ TEST(MibTableRows, KeyColumnsWithoutObjectsAreLeadingIndexColumns) {
     }
     EXPECT_EQ(columns, 70);
     EXPECT_EQ(tables.size(), 40u);
+}
+
+// A key column with the empty Oid must not end the list early; only the null Oid does.
+TEST(MibTableRows, EveryTableLoadsIntoAVariableListRowForRow) {
+    for (const MibTableEntry& e : mibTables()) {
+        SCOPED_TRACE(e.Name);
+        int rows = 0;
+        while (e.Table[rows].Oid) ++rows;
+        EXPECT_EQ(KySNMPVarList(e.Table, MVT_UMV, 0).GetCount(), rows);
+    }
+    EXPECT_EQ(KySNMPVarList(ProtocolVLANPortTableVars, MVT_UMV, 2).GetCount(), 4);
+    EXPECT_TRUE(KySNMPVarList(DHCPv6RelayVars2, MVT_UMV, 3).IsImplied(2));
 }
 
 TEST(MibTableRows, ObjectOidsAreDottedDecimal) {
