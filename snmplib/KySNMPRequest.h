@@ -1,0 +1,87 @@
+#pragma once
+
+#include "KyOid.h"
+#include "KySNMPError.h"
+#include "KySNMPTarget.h"
+#include "KySNMPVarList.h"
+#include "KyValue.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct KySNMPExchange;
+struct KyVarBind;
+
+// One SNMP conversation about one variable list: GET, one GETNEXT step of a table walk, or SET, sent
+// synchronously or with a completion that the event pump runs on the UI thread. The target is copied
+// from the global record when the request is created.
+class KySNMPRequest {
+public:
+    // Receives (outcome, the request's variable list) once per asynchronous exchange.
+    using Completion = std::function<void(const KySNMPError&, KySNMPVarList&)>;
+
+    KySNMPRequest();
+    ~KySNMPRequest();
+    KySNMPRequest(const KySNMPRequest&) = delete;
+    KySNMPRequest& operator=(const KySNMPRequest&) = delete;
+
+    std::function<void(const KySNMPError&)> OnError;
+    std::uint8_t UseGetNext = 0;
+    int Timeout;  // one try, in units of 10 ms
+    int Retries = 1;
+    KySNMPDevice Device;
+    KySNMPScope Scope;
+    KySNMPSecurity Security;
+    KySNMPVarList VarList;
+    std::string RowFilter;
+    std::uint8_t Active = 1;
+    int PendingAsync = 0;
+    std::uint64_t ErrorCount = 0;
+
+    // One exchange; true when a table walk goes on with another (first = false).
+    bool GetSync(bool first, bool& ok);
+    void GetAsync(bool first, bool& ok, Completion done);
+    // positions: empty (every settable variable) or a comma-separated list of variable indexes; values,
+    // when given, one text per position. The variable list is as before when the call returns.
+    bool SetSync(bool& ok, KySNMPError& result, bool decode, const std::string& positions = {},
+                 const std::vector<std::string>* values = nullptr);
+    void SetAsync(bool& ok, Completion done, bool decode, const std::string& positions = {},
+                  const std::vector<std::string>* values = nullptr);
+
+    // The variable's OID with the list's instance suffix.
+    std::string BaseOid(int index) const;
+    // The encoded key values of the row, joined with ".".
+    std::string JoinIndex() const;
+    // Sets the key variables from a row instance; raises -514 when a key is missing.
+    void SplitIndex(const std::string& instance);
+    // Whether a returned OID has left the variable's column: not strictly under it, or not past the
+    // previous index (an agent that does not advance or goes back ends the column).
+    bool IsEndOfColumn(const KyOid& base, const std::string& previousIndex, const KyOid& returned) const;
+
+private:
+    enum class PduKind { FirstRead, Continuation, Write };
+    struct Decoded {
+        bool Continue = false;        // a table walk needs another exchange
+        bool EndedByNoSuchName = false;  // a v1 agent's end of the walk
+    };
+
+    bool isTableList() const;
+    std::vector<KyVarBind> buildPdu(PduKind kind);
+    int readOperation() const;
+    Decoded decode(const std::vector<KyVarBind>& bindings, int code);
+    void reportError(int code);
+    void markPositions(const std::string& positions, const std::vector<std::string>* values);
+    std::vector<KyVarBind> writeBindings(const std::string& positions, const std::vector<std::string>* values);
+    void sendAsync(int operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok, Completion done);
+    KySNMPError completionRecord(KySNMPExchange& exchange, bool decodeAnswer);
+
+    // Shared with the completions still in flight: they check it before touching the request.
+    struct Liveness {
+        KySNMPRequest* Request;
+    };
+    std::shared_ptr<Liveness> Alive;
+};
