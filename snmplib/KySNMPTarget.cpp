@@ -36,7 +36,7 @@ void startSNMPSession(const std::string& directory) {
     if (getBootCounter(counterFile, LocalEngineId, boots) < -2) throw KyException(-507);
     ++boots;
     if (saveBootCounter(counterFile, LocalEngineId, boots) != 0) throw KyException(-508);
-    KySNMPTransport::setLocalEngine(LocalEngineId, boots);
+    KySNMPTransport::setLocalEngine(LocalEngineId);
 
     DefaultSNMPDevice = {"127.0.0.1", 161};
     DefaultSNMPScope = {};

@@ -424,9 +424,9 @@ void initialise() {
     init_snmp("trvmgr");
 }
 
-void setLocalEngine(const std::string& engineId, unsigned boots) {
+void setLocalEngine(const std::string& engineId) {
+    // A manager's requests carry the agent's engine ID and boots, never its own; ours is set for parity.
     set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
-    snmpv3_set_engineBootsAndTime(static_cast<int>(boots), 0);
 }
 
 KySNMPExchange exchange(const KySNMPTargetCopy& target, KyPduKind kind, const std::vector<KyVarBind>& bindings) {

@@ -43,8 +43,8 @@ namespace KySNMPTransport {
 // Net-SNMP set up once for this process: no MIBs, no configuration files, no persistent state.
 void initialise();
 
-// The manager's own SNMPv3 engine ID and boots count.
-void setLocalEngine(const std::string& engineId, unsigned boots);
+// The manager's own SNMPv3 engine ID.
+void setLocalEngine(const std::string& engineId);
 
 // One blocking exchange. An address Net-SNMP does not accept raises -509.
 KySNMPExchange exchange(const KySNMPTargetCopy& target, KyPduKind kind, const std::vector<KyVarBind>& bindings);
