@@ -42,8 +42,6 @@ public:
     Type type() const { return Kind; }
     // Null and the v2c exceptions carry no value.
     bool isNull() const { return Kind == Null || Kind >= NoSuchObject; }
-    bool isOctets() const { return Kind == OctetString || Kind == Opaque || Kind == NsapAddress || Kind == IpAddress; }
-    bool isUnsigned32() const { return Kind == Counter32 || Kind == Gauge32 || Kind == TimeTicks || Kind == UInteger32; }
 
     std::int32_t toInt32() const { return std::int32_t(std::uint32_t(Number)); }
     std::uint32_t toUInt32() const { return std::uint32_t(Number); }
