@@ -1,23 +1,9 @@
-#include "KyException.h"
+#include "ExceptionCode.h"
 #include "KyExpression.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-
-namespace {
-
-int codeOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const KyException& e) {
-        return e.code();
-    }
-    return 0;
-}
-
-}  // namespace
 
 TEST(Condition, ComparesAsTexts) {
     struct Case {

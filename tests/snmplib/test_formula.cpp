@@ -1,11 +1,9 @@
-#include "KyException.h"
+#include "ExceptionCode.h"
 #include "KyFormula.h"
 #include "KyOptionList.h"
 #include "KySNMPVarList.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -29,14 +27,6 @@ protected:
     void SetUp() override {
         const char* values[] = {"21", "a$0b", "active", "true", "1 day 0:00:00.00", "9", "7"};
         for (int i = 0; i < List.GetCount(); ++i) List.GetVar(i).Value = values[i];
-    }
-    static int codeOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const KyException& e) {
-            return e.code();
-        }
-        return 0;
     }
     KySNMPVarList List{FormulaVars, SVT_SV, 0};
 };

@@ -1,4 +1,4 @@
-#include "KyException.h"
+#include "ExceptionCode.h"
 #include "KyOptionList.h"
 #include "KyRadioGroup.h"
 #include "KySNMPKeywords.h"
@@ -95,12 +95,7 @@ TEST(OptionList, ItemAccessOutsideTheRowsRaisesOutOfRange) {
     EXPECT_STREQ(Enabled.GetItem(1).Label, "disabled");
     for (int index : {-1, 2}) {
         SCOPED_TRACE(index);
-        try {
-            Enabled.GetItem(index);
-            FAIL() << "no exception";
-        } catch (const KyException& e) {
-            EXPECT_EQ(e.code(), -12);
-        }
+        EXPECT_EQ(codeOf([&] { Enabled.GetItem(index); }), -12);
     }
 }
 
