@@ -46,9 +46,9 @@ TMainForm::~TMainForm() {
 
 void TMainForm::BuildForm() {
     setObjectName(QStringLiteral("MainForm"));
-    // Single border: no maximize box, no resizing by the user.
+    // System menu and minimize box only.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowCloseButtonHint);
 
     VACM1 = menuBar()->addMenu(QStringLiteral("SNMP v3"));
     VACM1->setObjectName(QStringLiteral("VACM1"));

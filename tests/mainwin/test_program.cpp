@@ -151,10 +151,12 @@ protected:
                   "[Program Information]\r\n" + keys + "AgentPort=" + std::to_string(sim.port()) +
                       "\r\nSecurityModel=1\r\nSecurityLevel=0\r\nAuthProtocol=0\r\nPrivProtocol=0\r\n");
     }
-    // Reads the stack mode with the session's target; the simulator's record of the answered GET.
-    std::optional<trvtest::LogEntry> readStackMode() {
+    // Reads the stack mode with the session's target: the simulator's record of the answered GET, or
+    // nothing and the error text.
+    std::optional<trvtest::LogEntry> readStackMode(std::string* error = nullptr) {
         KySNMPRequest stackMode;
         stackMode.VarList = KySNMPVarList(StackModeVars, SVT_SV, 0);
+        if (error) stackMode.OnError = [error](const KySNMPError& e) { *error = e.Message; };
         bool ok = false;
         stackMode.GetSync(true, ok);
         const auto log = sim.log();
@@ -215,6 +217,30 @@ TEST_F(ProgramStartWithSimulator, SnmpV3MenuOnlyForVersion3) {
     EXPECT_TRUE(windowShown);
     run({"/I127.0.0.1"}, [&] { EXPECT_FALSE(snmpV3MenuEnabled()); });
     EXPECT_TRUE(windowShown);
+}
+
+TEST_F(ProgramStartWithSimulator, UnsupportedNumbersReachTheLibraryWhichRefusesTheFirstRequest) {
+    writeDeviceFile("Version=0\r\n");
+    struct Case {
+        std::vector<std::string> Args;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {{"/I127.0.0.1", "/v2"}, "(SNMPClass) Invalid Target!"},
+        {{"/I127.0.0.1", "/v3", "/m3", "/l0", "/nsimnoauth"}, "(SNMPv3USM) Unsupported SecurityLevel!"},
+        {{"/I127.0.0.1", "/v3", "/m3", "/l2", "/nsimmd5", "/Amd5authpass", "/a9"},
+         "(SNMPv3USM) Unsupported AuthProtocol!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Args[1] + " " + c.Args.back());
+        run(c.Args, [&] {
+            std::string message;
+            EXPECT_FALSE(readStackMode(&message));
+            EXPECT_EQ(message, c.Message);
+        });
+        EXPECT_TRUE(windowShown);
+        EXPECT_TRUE(sim.log().empty());
+    }
 }
 
 }  // namespace
