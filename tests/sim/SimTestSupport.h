@@ -10,6 +10,12 @@
 
 namespace simtest {
 
+using trvtest::Reply;
+using trvtest::SetVb;
+using trvtest::SnmpClient;
+using trvtest::Vb;
+
+
 inline const std::string E = "1.3.6.1.4.1.32473";
 inline const std::string T = E + ".99"; // the test area of syntaxes.txt
 inline const std::string sysDescr = "1.3.6.1.2.1.1.1.0";

@@ -6,14 +6,14 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace simtest {
+namespace trvtest {
 namespace {
 
 void initOnce()
 {
     static bool done = false;
     if (done) return;
-    trvtest::isolateNetSnmp();
+    isolateNetSnmp();
     init_snmp("trvsim-tests");
     done = true;
 }
@@ -83,7 +83,7 @@ SnmpClient::SnmpClient(int port, long version, const std::string& community, int
     open(session, port, timeoutMs, retries);
 }
 
-SnmpClient::SnmpClient(int port, const trvtest::SimUser& user, int timeoutMs, int retries) : version_(SNMP_VERSION_3)
+SnmpClient::SnmpClient(int port, const SimUser& user, int timeoutMs, int retries) : version_(SNMP_VERSION_3)
 {
     initOnce();
     snmp_session session;
@@ -204,4 +204,4 @@ std::vector<Vb> SnmpClient::bulkWalk(const std::string& root, int maxRepetitions
     }
 }
 
-} // namespace simtest
+} // namespace trvtest

@@ -1,5 +1,6 @@
 #pragma once
-// A small synchronous Net-SNMP client for the simulator's own tests.
+// A small synchronous Net-SNMP client for checks straight against the simulator (its own tests, the
+// benchmark); the program itself talks through snmplib.
 #include "SimAgent.h"
 
 #include <string>
@@ -8,7 +9,7 @@
 struct snmp_session;
 struct snmp_pdu;
 
-namespace simtest {
+namespace trvtest {
 
 // One returned binding. `type` is the ASN tag (0x80..0x82 for the exceptions); `value` is decimal for
 // numbers, dotted for OIDs and addresses, the raw octets of an OCTET STRING, empty otherwise.
@@ -36,7 +37,7 @@ public:
     // v1 or v2c (SNMP_VERSION_1 / SNMP_VERSION_2c)
     SnmpClient(int port, long version, const std::string& community, int timeoutMs = 1000, int retries = 0);
     // v3 with one of the simulator's users
-    SnmpClient(int port, const trvtest::SimUser& user, int timeoutMs = 1000, int retries = 0);
+    SnmpClient(int port, const SimUser& user, int timeoutMs = 1000, int retries = 0);
     ~SnmpClient();
     SnmpClient(const SnmpClient&) = delete;
     SnmpClient& operator=(const SnmpClient&) = delete;
@@ -61,4 +62,4 @@ private:
     long version_ = 0;
 };
 
-} // namespace simtest
+} // namespace trvtest
