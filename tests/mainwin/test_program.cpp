@@ -130,6 +130,12 @@ TEST_F(ProgramStart, AFailureAtStartIsShownAndEndsWithoutTheWindow) {
     }
 }
 
+TEST_F(ProgramStart, WithoutHelpPathTheMessageFilesComeFromTheCurrentDirectory) {
+    writeFile(dir.filePath("errmsg/snmp.msg"), "Get from here: [ERROR]\nSet from here: [ERROR]\n");
+    run({"/I127.0.0.1"}, [] { EXPECT_EQ(SNMPStatusTemplates.Text(0), "Get from here: [ERROR]"); });
+    EXPECT_TRUE(windowShown);
+}
+
 // A start as the suite makes it: registry file, message files and the device file that gives the
 // simulator's port.
 class ProgramStartWithSimulator : public ProgramStart {
