@@ -36,6 +36,7 @@ KySNMPRequest::KySNMPRequest()
 
 KySNMPRequest::~KySNMPRequest() {
     Active = 0;
+    Alive->Closing = true;
     // Give outstanding answers a bounded chance to arrive; later ones find the request gone.
     QElapsedTimer waited;
     waited.start();
@@ -179,7 +180,12 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
             ++finished;
             var.Value = NotDone;
             if (!keysKnown) {
-                keysOfPreviousRow = JoinIndex();
+                // Before the first row there are no keys: the column then goes on from its answer.
+                try {
+                    keysOfPreviousRow = JoinIndex();
+                } catch (const KyException&) {
+                    keysOfPreviousRow.clear();
+                }
                 keysKnown = true;
             }
             if (column.Binding)
@@ -282,6 +288,10 @@ void KySNMPRequest::sendAsync(int operation, std::vector<KyVarBind> bindings, bo
             const auto alive = token.lock();
             if (!alive || !alive->Request) return;  // the request is gone: nobody to tell
             KySNMPRequest& request = *alive->Request;
+            if (alive->Closing) {
+                --request.PendingAsync;
+                return;
+            }
             KySNMPError record;
             try {
                 record = request.completionRecord(exchange, decodeAnswer);

@@ -79,9 +79,11 @@ private:
     void sendAsync(int operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok, Completion done);
     KySNMPError completionRecord(KySNMPExchange& exchange, bool decodeAnswer);
 
-    // Shared with the completions still in flight: they check it before touching the request.
+    // Shared with the completions still in flight. While the request is being destroyed they only
+    // count down; once it is gone they are dropped.
     struct Liveness {
         KySNMPRequest* Request;
+        bool Closing = false;
     };
     std::shared_ptr<Liveness> Alive;
 };

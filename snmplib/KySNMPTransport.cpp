@@ -410,6 +410,7 @@ void initialise() {
     // Nothing from the machine's Net-SNMP set-up: no MIBs, no snmp.conf, no state under /var/lib/snmp.
     static QTemporaryDir privateDirectory(QDir::tempPath() + "/trvmgr-snmp-XXXXXX");
     const QByteArray directory = privateDirectory.path().toLocal8Bit();
+    QDir(privateDirectory.path()).mkpath("cert_indexes");  // made up front, so the library has nothing to announce
     setenv("MIBS", "", 1);
     setenv("MIBDIRS", directory.constData(), 1);
     setenv("SNMPCONFPATH", directory.constData(), 1);

@@ -1,0 +1,541 @@
+// Requests against the switch simulator: what goes on the wire, how answers fill the variable list, and
+// how walks end whatever the agent does.
+#include "KyException.h"
+#include "KyOptionList.h"
+#include "KySNMPRequest.h"
+#include "KySNMPStatus.h"
+#include "KySNMPTarget.h"
+#include "SimAgent.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using trvtest::Fault;
+using trvtest::FaultSpec;
+
+constexpr const char* Area = "1.3.6.1.4.1.32473.99";
+
+constexpr KyOptionItem StateItems[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+constinit const KyOptionList StateList{StateItems};
+constexpr KyOptionItem RowStatusItems[] = {{1, "active"}, {2, "notInService"}, {3, "notReady"},
+                                           {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"}, {0, nullptr}};
+constinit const KyOptionList RowStatusList{RowStatusItems};
+
+constexpr KySNMPVarDesc ScalarVars[] = {
+    {"1.3.6.1.4.1.32473.99.1.1", "State", sxInteger, afReadWrite, &StateList},
+    {"1.3.6.1.4.1.32473.99.1.2", "Name", sxDisplayStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.99.1.12", "Counter", sxCounter, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.1.19", "Number", sxInteger, afReadWrite, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+// Column 3 is shorter than the others; column 10 shares column 1's prefix.
+constexpr KySNMPVarDesc IntegerTableVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.2.1.1", "Id", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.2.1.2", "Name", sxDisplayStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.99.2.1.3", "Short", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.2.1.10", "Ten", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+// Row 2 has no column 3.
+constexpr KySNMPVarDesc SparseTableVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.10.1.2", "A", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.10.1.3", "B", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.10.1.4", "C", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+constexpr KySNMPVarDesc MultiKeyVars[] = {
+    {" ", "Number", sxInteger, afNotAccess, nullptr},
+    {" ", "Text", sxDisplayStr, afNotAccess, nullptr},
+    {" ", "Address", sxIpAddress, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.9.1.4", "Value", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+constexpr KySNMPVarDesc LastTableVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.99.1.2", "Value", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+constexpr KySNMPVarDesc EmptyTableVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.11.1.2", "Value", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+constexpr KySNMPVarDesc RowStatusTableVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.12.1.2", "Name", sxDisplayStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.99.12.1.3", "Number", sxInteger, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.99.12.1.4", "Row Status", sxInteger, afReadWrite, &RowStatusList},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+using Row = std::vector<std::string>;
+
+// One security setting of the target record, as the simulator's users are set up.
+struct Credentials {
+    const char* name;
+    std::uint8_t version;
+    trvtest::SimUser user;
+    int level;
+};
+
+int authNumber(const char* protocol) {
+    const std::string p = protocol;
+    return p == "MD5" ? 2 : p == "SHA" ? 3 : 1;
+}
+
+int privNumber(const char* protocol) {
+    const std::string p = protocol;
+    return p == "DES" ? 2 : p == "AES" ? 19 : 1;
+}
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+class RequestTest : public trvtest::SimAgentTest {
+protected:
+    std::string dataFile() const override { return "syntaxes.txt"; }
+
+    void SetUp() override {
+        SimAgentTest::SetUp();
+        static QTemporaryDir counterDir;
+        if (!snmpSessionStarted()) startSNMPSession(counterDir.path().toStdString());
+        DefaultSNMPDevice = {"127.0.0.1", std::uint16_t(sim->port())};
+        useCredentials({"v2c", 1, {}, 0});
+        DefaultSNMPTimeout = 50;
+    }
+
+    void useCredentials(const Credentials& c) {
+        DefaultSNMPSecurity = {};
+        DefaultSNMPSecurity.Version = c.version;
+        DefaultSNMPSecurity.ReadCommunity = "tamber";
+        DefaultSNMPSecurity.WriteCommunity = "quiltry";
+        DefaultSNMPSecurity.SecurityModel = c.version == 3 ? 3 : c.version + 1;
+        DefaultSNMPSecurity.SecurityLevel = c.version == 3 ? c.level : 1;
+        DefaultSNMPSecurity.SecurityName = c.user.name ? c.user.name : "";
+        DefaultSNMPSecurity.AuthProtocol = c.user.name ? authNumber(c.user.authProtocol) : 1;
+        DefaultSNMPSecurity.AuthPassword = c.user.name ? c.user.authPassword : "";
+        DefaultSNMPSecurity.PrivProtocol = c.user.name ? privNumber(c.user.privProtocol) : 1;
+        DefaultSNMPSecurity.PrivPassword = c.user.name ? c.user.privPassword : "";
+    }
+
+    static std::unique_ptr<KySNMPRequest> request(const KySNMPVarDesc* table, std::uint8_t itemType, int keyCount = 0) {
+        auto r = std::make_unique<KySNMPRequest>();
+        r->VarList = KySNMPVarList(table, itemType, keyCount);
+        return r;
+    }
+
+    static Row values(const KySNMPVarList& list) {
+        Row row;
+        for (int i = 0; i < list.GetCount(); ++i) row.push_back(list.GetVar(i).Value);
+        return row;
+    }
+
+    // Walks synchronously, one row per exchange.
+    static std::vector<Row> walkSync(KySNMPRequest& r, bool* okAtEnd = nullptr) {
+        std::vector<Row> rows;
+        bool ok = true;
+        for (bool first = true; r.GetSync(first, ok); first = false) rows.push_back(values(r.VarList));
+        if (okAtEnd) *okAtEnd = ok;
+        return rows;
+    }
+
+    // Walks asynchronously the way the binding object does: the next step from each completion.
+    static std::vector<Row> walkAsync(KySNMPRequest& r, KySNMPError* last = nullptr) {
+        std::vector<Row> rows;
+        bool finished = false;
+        KySNMPError outcome;
+        std::function<void(const KySNMPError&, KySNMPVarList&)> step = [&](const KySNMPError& e, KySNMPVarList& list) {
+            if (e.Code == 0 && !e.EndOfWalk) {
+                rows.push_back(values(list));
+                bool ok = true;
+                r.GetAsync(false, ok, step);
+                if (ok) return;
+            }
+            outcome = e;
+            finished = true;
+        };
+        bool ok = true;
+        r.GetAsync(true, ok, step);
+        EXPECT_TRUE(ok);
+        EXPECT_TRUE(waitUntil([&] { return finished; }));
+        if (last) *last = outcome;
+        return rows;
+    }
+};
+
+const Credentials AllCredentials[] = {
+    {"v1", 0, {}, 0},
+    {"v2c", 1, {}, 0},
+    {"v3 noAuthNoPriv", 3, trvtest::kNoAuthUser, 1},
+    {"v3 authNoPriv MD5", 3, trvtest::kMd5User, 2},
+    {"v3 authNoPriv SHA", 3, trvtest::kShaUser, 2},
+    {"v3 authPriv MD5+DES", 3, trvtest::kMd5DesUser, 3},
+    {"v3 authPriv SHA+AES", 3, trvtest::kShaAesUser, 3},
+};
+
+TEST_F(RequestTest, EveryVersionGetsWalksAndSets) {
+    std::string lastWritten = "10";
+    for (const auto& c : AllCredentials) {
+        SCOPED_TRACE(c.name);
+        useCredentials(c);
+        sim->clearLog();
+
+        auto scalars = request(ScalarVars, SVT_SV);
+        bool ok = false;
+        EXPECT_FALSE(scalars->GetSync(true, ok));
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(values(scalars->VarList), (Row{"enabled", "Lab switch \"B\"", "4294967295", lastWritten}));
+
+        auto table = request(IntegerTableVars, MVT_FMV, 1);
+        EXPECT_EQ(walkSync(*table).size(), 3u);
+
+        auto writer = request(ScalarVars, SVT_SV);
+        writer->VarList.GetVar(3).Value = std::to_string(20 + c.version);
+        KySNMPError result;
+        writer->SetSync(ok, result, false, "3");
+        EXPECT_TRUE(ok) << result.Message;
+        lastWritten = std::to_string(20 + c.version);
+        EXPECT_EQ(sim->value(std::string(Area) + ".1.19.0"), "INTEGER " + lastWritten);
+
+        const auto log = sim->log();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front().version, c.version == 0 ? "1" : c.version == 1 ? "2c" : "3");
+        if (c.version != 3) {
+            EXPECT_EQ(log.front().security, "tamber");
+            EXPECT_EQ(log.back().pdu, "SET");
+            EXPECT_EQ(log.back().security, "quiltry");  // writes use the write community
+        }
+    }
+}
+
+TEST_F(RequestTest, ScalarGetSendsOneGetOfTheReadableVariables) {
+    auto r = request(ScalarVars, SVT_SV);
+    r->VarList.GetVar(2).Access |= afInvalid;
+    bool ok = false;
+    r->GetSync(true, ok);
+    ASSERT_TRUE(ok);
+    const auto log = sim->log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].pdu, "GET");
+    ASSERT_EQ(log[0].bindings.size(), 3u);
+    EXPECT_EQ(log[0].bindings[0].oid, std::string(Area) + ".1.1.0");
+    EXPECT_EQ(log[0].bindings[1].oid, std::string(Area) + ".1.2.0");
+    EXPECT_EQ(log[0].bindings[2].oid, std::string(Area) + ".1.19.0");
+    EXPECT_EQ(r->VarList.GetVar(2).Value, "");  // left out, untouched
+}
+
+TEST_F(RequestTest, OneRowListUsesTheInstanceSuffixWithGetOrGetNext) {
+    auto r = request(IntegerTableVars, MVT_SV);
+    r->VarList.GetVar(0).Access = afInvalid;  // no key column in a one-row read
+    r->VarList.InstanceSuffix = "2";
+    bool ok = false;
+    r->GetSync(true, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(r->VarList.GetVar(2).Value, "two");
+    EXPECT_EQ(r->VarList.GetVar(4).Value, "1002");
+
+    r->UseGetNext = 1;
+    r->GetSync(true, ok);
+    EXPECT_EQ(r->VarList.GetVar(2).Value, "three");
+    const auto log = sim->log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].pdu, "GET");
+    EXPECT_EQ(log[1].pdu, "GETNEXT");
+    EXPECT_EQ(log[1].bindings[0].oid, std::string(Area) + ".2.1.1.2");
+}
+
+TEST_F(RequestTest, TableShapesComeOutRowByRowBothWays) {
+    struct Case {
+        const char* name;
+        const KySNMPVarDesc* table;
+        int keyCount;
+        std::vector<Row> rows;
+    } cases[] = {
+        {"unequal columns, a sibling column sharing a prefix", IntegerTableVars, 1,
+         {{"1", "1", "one", "100", "1001"}, {"2", "2", "two", "(NOTDONE)", "1002"}, {"3", "3", "three", "(NOTDONE)", "1003"}}},
+        {"a hole in a middle column", SparseTableVars, 1, {{"1", "21", "31", "41"}, {"2", "22", "", "42"}, {"3", "23", "33", "43"}}},
+        {"several keys", MultiKeyVars, 3, {{"1", "x", "10.0.0.1", "11"}, {"2", "xy", "10.0.0.2", "22"}}},
+        {"an empty table", EmptyTableVars, 1, {}},
+        {"the end of the view", LastTableVars, 1, {{"1", "1"}, {"2", "2"}}},
+    };
+    for (const Credentials& credentials : {Credentials{"v1", 0, {}, 0}, Credentials{"v2c", 1, {}, 0}}) {
+        useCredentials(credentials);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(credentials.name) + ": " + c.name);
+            auto r = request(c.table, MVT_FMV, c.keyCount);
+            bool ok = false;
+            EXPECT_EQ(walkSync(*r, &ok), c.rows);
+            EXPECT_TRUE(ok) << "the end of a walk is a success";
+            EXPECT_EQ(r->ErrorCount, 0u);
+
+            auto a = request(c.table, MVT_UMV, c.keyCount);
+            KySNMPError last;
+            EXPECT_EQ(walkAsync(*a, &last), c.rows);
+            EXPECT_EQ(last.Code, 0) << last.Message;
+            EXPECT_EQ(last.EndOfWalk, 1);
+        }
+    }
+}
+
+TEST_F(RequestTest, MisbehavingAgentsEndTheWalk) {
+    struct Case {
+        const char* name;
+        FaultSpec fault;
+        std::vector<Row> rows;
+    } cases[] = {
+        {"GETNEXT that does not advance", {Fault::NoAdvance, std::string(Area) + ".10.1.2.2"},
+         {{"1", "21", "31", "41"}, {"2", "(NOTDONE)", "", "42"}, {"3", "(NOTDONE)", "33", "43"}}},
+        {"GETNEXT that goes backwards", {Fault::Backwards, std::string(Area) + ".10.1.4.2"},
+         {{"1", "21", "31", "41"}, {"2", "22", "", "(NOTDONE)"}, {"3", "23", "33", "(NOTDONE)"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int id = sim->addFault(c.fault);
+        auto r = request(SparseTableVars, MVT_FMV, 1);
+        EXPECT_EQ(walkSync(*r), c.rows);
+        sim->removeFault(id);
+    }
+}
+
+TEST_F(RequestTest, SiblingColumnAnswerEndsTheColumn) {
+    sim->addFault({Fault::SiblingColumn, std::string(Area) + ".2.1.1"});
+    auto r = request(IntegerTableVars, MVT_FMV, 1);
+    r->VarList.GetVar(2).Access = afInvalid;
+    r->VarList.GetVar(3).Access = afInvalid;
+    r->VarList.GetVar(4).Access = afInvalid;
+    EXPECT_EQ(walkSync(*r), std::vector<Row>{});
+}
+
+TEST_F(RequestTest, WrongCommunityTimesOutAfterTwoTries) {
+    DefaultSNMPSecurity.ReadCommunity = "wrong";
+    DefaultSNMPTimeout = 20;
+    auto r = request(ScalarVars, SVT_SV);
+    std::vector<int> reported;
+    r->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
+    bool ok = true;
+    r->GetSync(true, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(reported, std::vector<int>{-405});
+    EXPECT_EQ(r->ErrorCount, 1u);
+    const auto log = sim->log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].requestId, log[1].requestId);
+
+    sim->clearLog();
+    KySNMPError last;
+    bool finished = false;
+    r->GetAsync(true, ok, [&](const KySNMPError& e, KySNMPVarList&) {
+        last = e;
+        finished = true;
+    });
+    ASSERT_TRUE(waitUntil([&] { return finished; }));
+    EXPECT_EQ(last.Code, -405);
+    EXPECT_EQ(last.Message, messageOf(-405));
+    EXPECT_EQ(sim->log().size(), 2u);
+}
+
+TEST_F(RequestTest, SecurityFailuresAreReportedOnceWithTheirCodes) {
+    struct Case {
+        const char* name;
+        trvtest::SimUser user;
+        int level;
+        int code;
+    } cases[] = {
+        {"unknown user", {"nobody", "SHA", "shaauthpass", "", ""}, 2, -304},
+        {"wrong password", {"simsha", "SHA", "wrongpassword", "", ""}, 2, -308},
+        {"level the user does not have", {"simnoauth", "MD5", "md5authpass", "", ""}, 2, -303},
+        {"authentication protocol not supported", {"simsha", "IDEA", "shaauthpass", "", ""}, 2, -312},
+        {"privacy protocol not supported", {"simmd5des", "MD5", "md5authpass", "3DES", "md5desprivpass"}, 3, -313},
+        {"passphrase too short", {"simsha", "SHA", "short", "", ""}, 2, -307},
+    };
+    DefaultSNMPTimeout = 20;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useCredentials({c.name, 3, c.user, c.level});
+        auto r = request(ScalarVars, SVT_SV);
+        std::vector<int> reported;
+        r->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
+        bool ok = true;
+        r->GetSync(true, ok);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(reported, std::vector<int>{c.code});
+
+        reported.clear();
+        KySNMPError last;
+        bool finished = false;
+        r->GetAsync(true, ok, [&](const KySNMPError& e, KySNMPVarList&) {
+            last = e;
+            finished = true;
+        });
+        if (ok) {
+            ASSERT_TRUE(waitUntil([&] { return finished; }));
+            EXPECT_EQ(last.Code, c.code);
+        } else {
+            EXPECT_EQ(reported, std::vector<int>{c.code});
+        }
+        EXPECT_EQ(r->PendingAsync, 0);
+    }
+}
+
+TEST_F(RequestTest, SetByPositionsSendsOnlyThoseAndRestoresTheList) {
+    auto r = request(ScalarVars, SVT_SV);
+    r->VarList.GetVar(1).Value = "old name";
+    const std::vector<std::string> newValues{"disabled", "77"};
+    bool ok = false;
+    KySNMPError result;
+    r->SetSync(ok, result, false, "0,3", &newValues);
+    ASSERT_TRUE(ok) << result.Message;
+    const auto log = sim->log();
+    ASSERT_EQ(log.size(), 1u);
+    ASSERT_EQ(log[0].bindings.size(), 2u);
+    EXPECT_EQ(log[0].bindings[0].oid, std::string(Area) + ".1.1.0");
+    EXPECT_EQ(log[0].bindings[0].value, "2");
+    EXPECT_EQ(log[0].bindings[1].value, "77");
+    EXPECT_EQ(values(r->VarList), (Row{"", "old name", "", ""}));
+    for (int i = 0; i < r->VarList.GetCount(); ++i) EXPECT_EQ(r->VarList.GetVar(i).Access & afInvalid, 0);
+}
+
+TEST_F(RequestTest, RowCreationAndDestructionNameTheRowWithoutKeyColumns) {
+    auto r = request(RowStatusTableVars, MVT_FMV, 1);
+    r->VarList.GetVar(0).Value = "5";
+    r->VarList.GetVar(1).Value = "fifth";
+    r->VarList.GetVar(2).Value = "55";
+    r->VarList.GetVar(3).Value = "createAndGo";
+    bool ok = false;
+    KySNMPError result;
+    r->SetSync(ok, result, false);
+    ASSERT_TRUE(ok) << result.Message;
+    auto log = sim->log();
+    ASSERT_EQ(log.size(), 1u);
+    ASSERT_EQ(log[0].bindings.size(), 3u);
+    EXPECT_EQ(log[0].bindings[0].oid, std::string(Area) + ".12.1.2.5");
+    EXPECT_EQ(log[0].bindings[2].oid, std::string(Area) + ".12.1.4.5");
+    EXPECT_EQ(log[0].bindings[2].value, "4");
+    EXPECT_EQ(sim->value(std::string(Area) + ".12.1.3.5"), "INTEGER 55");
+
+    const std::vector<std::string> destroy{"destroy"};
+    r->SetSync(ok, result, false, "3", &destroy);
+    ASSERT_TRUE(ok) << result.Message;
+    EXPECT_EQ(sim->value(std::string(Area) + ".12.1.2.5"), std::nullopt);
+
+    // Creating a row that exists is refused: the result carries the agent's code.
+    r->VarList.GetVar(0).Value = "1";
+    r->SetSync(ok, result, false);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(result.Code, -112);
+    EXPECT_EQ(result.Message, messageOf(-112));
+    EXPECT_EQ(result.ErrorCount, 1u);
+    EXPECT_EQ(sim->value(std::string(Area) + ".12.1.2.1"), "STRING 0x6669727374");
+}
+
+TEST_F(RequestTest, BadInputIsRaisedBeforeAnythingIsSent) {
+    auto r = request(ScalarVars, SVT_SV);
+    r->VarList.GetVar(3).Value = "ten";
+    bool ok = false;
+    KySNMPError result;
+    EXPECT_THROW(r->SetSync(ok, result, false, "3"), KyException);
+    EXPECT_EQ(r->VarList.GetVar(3).Value, "ten");
+    EXPECT_TRUE(sim->log().empty());
+
+    auto scalars = request(ScalarVars, SVT_SV);
+    try {
+        scalars->GetSync(false, ok);
+        ADD_FAILURE() << "a continuation of scalars was sent";
+    } catch (const KyException& e) {
+        EXPECT_EQ(e.code(), -510);
+    }
+}
+
+TEST_F(RequestTest, MissingObjectIsAnErrorInV1AndANullInV2c) {
+    constexpr KySNMPVarDesc MissingVars[] = {{"1.3.6.1.4.1.32473.99.1.99", "Missing", sxInteger, afReadOnly, nullptr},
+                                             {nullptr, nullptr, 0, 0, nullptr}};
+    useCredentials({"v1", 0, {}, 0});
+    auto v1 = request(MissingVars, SVT_SV);
+    std::vector<int> reported;
+    v1->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
+    bool ok = true;
+    v1->GetSync(true, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(reported, std::vector<int>{-102});
+
+    useCredentials({"v2c", 1, {}, 0});
+    auto v2c = request(MissingVars, SVT_SV);
+    v2c->GetSync(true, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(v2c->VarList.GetVar(0).Value, "(NULL)");
+}
+
+TEST_F(RequestTest, InactiveRequestSendsNothing) {
+    auto r = request(ScalarVars, SVT_SV);
+    r->Active = 0;
+    bool ok = true;
+    EXPECT_FALSE(r->GetSync(true, ok));
+    EXPECT_FALSE(ok);
+    ok = true;
+    r->GetAsync(true, ok, nullptr);
+    EXPECT_FALSE(ok);
+    KySNMPError result;
+    ok = true;
+    r->SetSync(ok, result, false);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(sim->log().empty());
+}
+
+TEST_F(RequestTest, DecodingFailureReachesTheCompletionAndThePumpGoesOn) {
+    auto r = request(IntegerTableVars, MVT_FMV, 1);
+    r->VarList.GetVar(0).Syntax = sxMacAddress;  // an integer instance cannot be a MAC key
+    r->VarList.KeyCount = 2;
+    KySNMPError last;
+    bool finished = false;
+    bool ok = false;
+    r->GetAsync(true, ok, [&](const KySNMPError& e, KySNMPVarList&) {
+        last = e;
+        finished = true;
+    });
+    ASSERT_TRUE(waitUntil([&] { return finished; }));
+    EXPECT_EQ(last.Code, -514);
+    EXPECT_EQ(last.EndOfWalk, 1);
+    EXPECT_EQ(r->PendingAsync, 0);
+
+    auto next = request(ScalarVars, SVT_SV);
+    EXPECT_EQ(walkAsync(*next).size(), 0u);  // scalars: one exchange, then the walk is over
+    EXPECT_EQ(next->VarList.GetVar(0).Value, "enabled");
+}
+
+TEST_F(RequestTest, DestroyedRequestIsNeverCalledBack) {
+    sim->addFault({Fault::Delay, "", -1, 5, 300});
+    int calls = 0;
+    {
+        auto r = request(ScalarVars, SVT_SV);
+        bool ok = false;
+        r->GetAsync(true, ok, [&](const KySNMPError&, KySNMPVarList&) { ++calls; });
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(r->PendingAsync, 1);
+    }
+    waitUntil([] { return false; }, 600);
+    EXPECT_EQ(calls, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
