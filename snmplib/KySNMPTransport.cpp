@@ -227,6 +227,8 @@ int setUser(netsnmp_session& session, const KySNMPTargetCopy& t) {
     switch (s.PrivProtocol) {
     case 2: privProtocol = usmDESPrivProtocol; privLength = OID_LENGTH(usmDESPrivProtocol); break;
     case 19: privProtocol = usmAESPrivProtocol; privLength = OID_LENGTH(usmAESPrivProtocol); break;
+    case 20: privProtocol = usmAES192PrivProtocol; privLength = OID_LENGTH(usmAES192PrivProtocol); break;
+    case 21: privProtocol = usmAES256PrivProtocol; privLength = OID_LENGTH(usmAES256PrivProtocol); break;
     default: return StatusUsmUnsupportedPriv;
     }
     if (s.PrivPassword.size() < USM_LENGTH_P_MIN) return StatusUsmEncryption;
