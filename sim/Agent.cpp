@@ -38,19 +38,49 @@ void onSignalPipe(int fd, void*)
     running = false;
 }
 
+// Nothing may unwind through the C library: every entry point catches here.
+void report(const char* where)
+{
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "trvsim: %s failed: %s\n", where, e.what());
+    } catch (...) {
+        std::fprintf(stderr, "trvsim: %s failed\n", where);
+    }
+}
+
 int handlerEntry(netsnmp_mib_handler*, netsnmp_handler_registration* registration,
                  netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
 {
-    return theAgent->handle(Oid(registration->rootoid, registration->rootoid + registration->rootoid_len), reqinfo,
-                            requests);
+    try {
+        return theAgent->handle(Oid(registration->rootoid, registration->rootoid + registration->rootoid_len),
+                                reqinfo, requests);
+    } catch (...) {
+        report("request");
+        netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_GENERR);
+        return SNMP_ERR_NOERROR;
+    }
 }
 
 int receivedEntry(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pdu, void* magic)
 {
-    return theAgent->received(op, session, reqid, pdu, magic);
+    try {
+        return theAgent->received(op, session, reqid, pdu, magic);
+    } catch (...) {
+        report("receive");
+        return 1;
+    }
 }
 
-void controlEntry(int fd, void*) { theAgent->controlReady(fd); }
+void controlEntry(int fd, void*)
+{
+    try {
+        theAgent->controlReady(fd);
+    } catch (...) {
+        report("control");
+    }
+}
 
 struct Delayed {
     netsnmp_session* session;
@@ -217,31 +247,26 @@ int Agent::handle(const Oid& root, netsnmp_agent_request_info* reqinfo, netsnmp_
 {
     // Each registered subtree gets its own call per mode: RESERVE1 collects the changes of all of them,
     // the first ACTION applies them all, so a SET across subtrees stays atomic.
-    try {
-        switch (reqinfo->mode) {
-        case MODE_GET: getRequests(reqinfo, requests); break;
-        case MODE_GETNEXT: nextRequests(root, reqinfo, requests); break;
-        case MODE_SET_RESERVE1: reserve(reqinfo, requests); break;
-        case MODE_SET_ACTION:
-            if (!pendingSet_.empty()) {
-                undoSet_ = store_.apply(pendingSet_);
-                pendingSet_.clear();
-            }
-            break;
-        case MODE_SET_UNDO:
-            store_.apply(undoSet_);
-            undoSet_.clear();
-            break;
-        case MODE_SET_COMMIT:
-        case MODE_SET_FREE:
+    switch (reqinfo->mode) {
+    case MODE_GET: getRequests(reqinfo, requests); break;
+    case MODE_GETNEXT: nextRequests(root, reqinfo, requests); break;
+    case MODE_SET_RESERVE1: reserve(reqinfo, requests); break;
+    case MODE_SET_ACTION:
+        if (!pendingSet_.empty()) {
+            undoSet_ = store_.apply(pendingSet_);
             pendingSet_.clear();
-            undoSet_.clear();
-            break;
-        default: break;
         }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "trvsim: request failed: %s\n", e.what());
-        netsnmp_set_request_error(reqinfo, requests, SNMP_ERR_GENERR);
+        break;
+    case MODE_SET_UNDO:
+        store_.apply(undoSet_);
+        undoSet_.clear();
+        break;
+    case MODE_SET_COMMIT:
+    case MODE_SET_FREE:
+        pendingSet_.clear();
+        undoSet_.clear();
+        break;
+    default: break;
     }
     return SNMP_ERR_NOERROR;
 }

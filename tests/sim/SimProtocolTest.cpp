@@ -191,6 +191,27 @@ TEST_F(SyntaxAgentTest, RowStatusErrorsFollowRfc2579AndLeaveNoRow)
     EXPECT_EQ(sim->value(row + ".4.1"), "INTEGER 1");
 }
 
+// 1.0.8802 and 1.3 are separate registrations in the agent; one SET over both must still be atomic.
+TEST_F(SyntaxAgentTest, SetAcrossSubtreesIsAtomic)
+{
+    const std::string dot1x = "1.0.8802.1.1.1.1.1.1.0";
+    SnmpClient c(sim->port(), SNMP_VERSION_2c, "quiltry");
+    Reply bad = c.set({{dot1x, 'i', "1"}, {T + ".1.19.0", 'i', "11"}, {T + ".1.10.0", 'o', "1.3"}});
+    EXPECT_EQ(bad.errstat, SNMP_ERR_NOTWRITABLE);
+    EXPECT_EQ(bad.errindex, 3);
+    EXPECT_EQ(sim->value(dot1x), "INTEGER 2");
+    EXPECT_EQ(sim->value(T + ".1.19.0"), "INTEGER 10");
+
+    Reply wrongLater = c.set({{T + ".1.19.0", 'i', "11"}, {dot1x, 's', "enabled"}});
+    EXPECT_EQ(wrongLater.errstat, SNMP_ERR_WRONGTYPE);
+    EXPECT_EQ(wrongLater.errindex, 2);
+    EXPECT_EQ(sim->value(T + ".1.19.0"), "INTEGER 10");
+
+    EXPECT_EQ(c.set({{dot1x, 'i', "1"}, {T + ".1.19.0", 'i', "11"}}).errstat, 0);
+    EXPECT_EQ(sim->value(dot1x), "INTEGER 1");
+    EXPECT_EQ(sim->value(T + ".1.19.0"), "INTEGER 11");
+}
+
 TEST_F(SyntaxAgentTest, CreateAndWaitLeavesAnIncompleteRowNotReady)
 {
     const std::string row = T + ".12.1";
