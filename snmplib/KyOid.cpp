@@ -9,6 +9,7 @@ std::optional<KyOid> KyOid::tryParse(std::string_view text) {
     KyOid oid;
     if (text.empty()) return oid;
     if (text.front() == '.') text.remove_prefix(1);
+    oid.SubIds.reserve(std::size_t(std::count(text.begin(), text.end(), '.')) + 1);
     std::size_t pos = 0;
     for (;;) {
         const std::size_t dot = std::min(text.find('.', pos), text.size());
@@ -27,7 +28,7 @@ std::optional<KyOid> KyOid::tryParse(std::string_view text) {
 }
 
 KyOid KyOid::parse(std::string_view text) {
-    if (auto oid = tryParse(text)) return *oid;
+    if (auto oid = tryParse(text)) return std::move(*oid);
     throw KyException(-417);
 }
 

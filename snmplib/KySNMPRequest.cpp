@@ -72,12 +72,19 @@ std::string KySNMPRequest::JoinIndex() const {
 }
 
 void KySNMPRequest::SplitIndex(const std::string& instance) {
-    const KyOid parsed = KyOid::parse(instance);
+    SplitIndex(KyOid::parse(instance));
+}
+
+void KySNMPRequest::SplitIndex(const KyOid& parsed) {
+    std::string instance;  // only a key without an object of its own needs the text
     std::span<const std::uint32_t> rest(parsed.subIds());
     for (int i = 0; i < VarList.KeyCount && i < VarList.GetCount(); ++i) {
         if (rest.empty()) throw KyException(-514);
         KySNMPVar& key = VarList.GetVar(i);
-        if (!VarList.IsReadable(i)) key.Index = BaseOid(i) + "." + instance;
+        if (!VarList.IsReadable(i)) {
+            if (instance.empty()) instance = parsed.toString();
+            key.Index = BaseOid(i) + "." + instance;
+        }
         const KyKeyPlace place{i == VarList.KeyCount - 1, VarList.IsImplied(i)};
         key.Value = DecodeIndexPart(key.Syntax, rest, place, key.Options);
     }
@@ -211,7 +218,7 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
 
     if (finished == columns.size()) return result;
     if (table) {
-        SplitIndex(row->toString());
+        SplitIndex(*row);
         result.Continue = true;
     }
     return result;
@@ -283,7 +290,7 @@ void KySNMPRequest::sendAsync(int operation, std::vector<KyVarBind> bindings, bo
                               Completion done) {
     std::weak_ptr<Liveness> token = Alive;
     const int status = KySNMPTransport::send(
-        {Device, Scope, Security, Timeout, Retries}, KyPduKind(operation), bindings,
+        {Device, Scope, Security, Timeout, Retries}, KyPduKind(operation), std::move(bindings),
         [token, decodeAnswer, done = std::move(done)](KySNMPExchange& exchange) {
             const auto alive = token.lock();
             if (!alive || !alive->Request) return;  // the request is gone: nobody to tell

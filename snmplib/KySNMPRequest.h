@@ -58,6 +58,7 @@ public:
     std::string JoinIndex() const;
     // Sets the key variables from a row instance; raises -514 when a key is missing.
     void SplitIndex(const std::string& instance);
+    void SplitIndex(const KyOid& instance);
     // Whether a returned OID has left the variable's column: not strictly under it, or not past the
     // previous index (an agent that does not advance or goes back ends the column).
     bool IsEndOfColumn(const KyOid& base, const std::string& previousIndex, const KyOid& returned) const;

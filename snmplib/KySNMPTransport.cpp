@@ -459,7 +459,7 @@ KySNMPExchange exchange(const KySNMPTargetCopy& target, KyPduKind kind, const st
     return result;
 }
 
-int send(const KySNMPTargetCopy& target, KyPduKind kind, const std::vector<KyVarBind>& bindings, Completion completion) {
+int send(const KySNMPTargetCopy& target, KyPduKind kind, std::vector<KyVarBind> bindings, Completion completion) {
     PooledSession& pooled = sessionFor(target);
     if (pooled.Refusal != 0) return pooled.Refusal;
     prepareSend(pooled.Handle, target);
@@ -467,11 +467,11 @@ int send(const KySNMPTargetCopy& target, KyPduKind kind, const std::vector<KyVar
     const std::uintptr_t id = nextRecordId++;
     CallRecord& record = records()[id];
     record.Done = std::move(completion);
-    record.Sent = bindings;
+    record.Sent = std::move(bindings);
     record.Result.AgentAddress = target.Device.Host;
     record.Result.AgentPort = target.Device.Port;
 
-    netsnmp_pdu* pdu = buildPdu(target, kind, bindings);
+    netsnmp_pdu* pdu = buildPdu(target, kind, record.Sent);
     const int requestId = snmp_sess_async_send(pooled.Handle, pdu, onNetSnmpEvent, reinterpret_cast<void*>(id));
     if (requestId == 0) {
         // A refused send may already have reported (a v3 discovery that timed out inside the send):

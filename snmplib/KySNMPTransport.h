@@ -53,8 +53,7 @@ using Completion = std::function<void(KySNMPExchange&)>;
 
 // Hands one exchange to Net-SNMP. Returns 0 when it was accepted (the completion then runs exactly once,
 // from processPendingEvents), or the status of the refusal (the completion never runs).
-int send(const KySNMPTargetCopy& target, KyPduKind kind, const std::vector<KyVarBind>& bindings,
-         Completion completion);
+int send(const KySNMPTargetCopy& target, KyPduKind kind, std::vector<KyVarBind> bindings, Completion completion);
 
 // One pump step: reads what has arrived, resends or times out what is due, then runs the completions.
 // Completions never run inside Net-SNMP's own frames.
