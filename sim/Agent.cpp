@@ -233,6 +233,17 @@ int Agent::received(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
             return std::nullopt;
         };
         if (firePdu(FaultKind::Drop)) return 1;
+        // Extra answers come from copies of the request; a SET is never carried out twice.
+        auto answerCopy = [&](long requestId) {
+            netsnmp_pdu* copy = snmp_clone_pdu(pdu);
+            copy->reqid = requestId;
+            handle_snmp_packet(op, session, reqid, copy, magic);
+            snmp_free_pdu(copy);
+        };
+        if (pdu->command != SNMP_MSG_SET) {
+            if (firePdu(FaultKind::StaleAnswer)) answerCopy(pdu->reqid - 1);
+            if (firePdu(FaultKind::Duplicate)) answerCopy(pdu->reqid);
+        }
         if (auto f = firePdu(FaultKind::Delay)) {
             auto* d = new Delayed{session, reqid, snmp_clone_pdu(pdu), magic};
             timeval after{f->ms / 1000, (f->ms % 1000) * 1000};

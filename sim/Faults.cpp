@@ -11,6 +11,7 @@ int Faults::add(const std::vector<std::string>& words)
         {"error", FaultKind::ErrorStatus},   {"noadvance", FaultKind::NoAdvance},
         {"backwards", FaultKind::Backwards}, {"sibling", FaultKind::SiblingColumn},
         {"wrongtype", FaultKind::WrongType}, {"truncate", FaultKind::Truncate},
+        {"duplicate", FaultKind::Duplicate}, {"stale", FaultKind::StaleAnswer},
     };
     if (words.empty()) throw std::invalid_argument("fault kind missing");
     Fault f;

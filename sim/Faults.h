@@ -18,6 +18,8 @@ enum class FaultKind {
     SiblingColumn, // GETNEXT answers in the column whose number is ten times the fault OID's last arc
     WrongType,     // an integer comes back as an OCTET STRING, anything else as an INTEGER
     Truncate,      // an OCTET STRING comes back cut to `length` octets
+    Duplicate,     // a GET-type request is answered twice
+    StaleAnswer,   // a GET-type request is first answered with the previous request id, then properly
 };
 
 struct Fault {

@@ -13,12 +13,12 @@ using trvtest::SimAgentTest;
 
 namespace {
 
-class SyntaxDataTest : public SimAgentTest {
+class SimSyntaxData : public SimAgentTest {
 protected:
     std::string dataFile() const override { return "syntaxes.txt"; }
 };
 
-TEST_F(SyntaxDataTest, EverySyntaxIsServedAsWritten)
+TEST_F(SimSyntaxData, EverySyntaxIsServedAsWritten)
 {
     struct Case {
         const char* oid;
@@ -55,7 +55,7 @@ TEST_F(SyntaxDataTest, EverySyntaxIsServedAsWritten)
     }
 }
 
-TEST_F(SyntaxDataTest, TablesWalkInIndexOrder)
+TEST_F(SimSyntaxData, TablesWalkInIndexOrder)
 {
     struct Case {
         const char* name;
@@ -91,9 +91,11 @@ struct SwitchData {
     std::vector<std::string> models;      // column 9 of the present units
 };
 
-class SwitchDataTest : public testing::TestWithParam<SwitchData> {};
+void PrintTo(const SwitchData& d, std::ostream* os) { *os << d.file; }
 
-TEST_P(SwitchDataTest, ServesWhatTheMainWindowReadsAtStart)
+class SimSwitchData : public testing::TestWithParam<SwitchData> {};
+
+TEST_P(SimSwitchData, ServesWhatTheMainWindowReadsAtStart)
 {
     trvtest::isolateNetSnmp();
     trvtest::SimAgent sim(GetParam().file);
@@ -125,7 +127,7 @@ TEST_P(SwitchDataTest, ServesWhatTheMainWindowReadsAtStart)
     EXPECT_FALSE(c.walk("1.3.6.1.2.1.2.2.1.2").empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, SwitchDataTest,
+INSTANTIATE_TEST_SUITE_P(Files, SimSwitchData,
                          testing::Values(SwitchData{"standalone.txt", "2", {"1"}, {"TRV-5124"}},
                                          SwitchData{"stack.txt", "1", {"1", "2", "1", "1"}, {"TRV-5124", "TRV-5248", "TRV-5212"}}),
                          [](const auto& info) { return std::string(info.param.stackMode) == "1" ? "stack" : "standalone"; });
@@ -148,7 +150,7 @@ TrvsimRun runTrvsim(const std::string& args)
     return run;
 }
 
-TEST(BadInput, MalformedLineStopsTheStartWithFileLineAndReason)
+TEST(SimBadInput, MalformedLineStopsTheStartWithFileLineAndReason)
 {
     struct Case {
         const char* name;
@@ -200,7 +202,7 @@ TEST(BadInput, MalformedLineStopsTheStartWithFileLineAndReason)
     std::filesystem::remove_all(dir);
 }
 
-TEST(BadInput, BadCommandLineIsRefused)
+TEST(SimBadInput, BadCommandLineIsRefused)
 {
     const std::string data = std::string(TRVSIM_DATA_DIR_FALLBACK) + "/standalone.txt";
     const char* cases[] = {"", "--port 70000", "--port x", "--engine-id 12", "--engine-id zz00000000",
@@ -212,7 +214,7 @@ TEST(BadInput, BadCommandLineIsRefused)
     }
 }
 
-TEST(EngineId, FixedEngineIdServesVersion3)
+TEST(SimEngineId, FixedEngineIdServesVersion3)
 {
     trvtest::isolateNetSnmp();
     trvtest::SimAgent sim("standalone.txt", {"--engine-id", "80001f8804747276736d"});

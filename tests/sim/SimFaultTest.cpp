@@ -1,18 +1,59 @@
 // Each injected fault as a client sees it.
 #include "SimTestSupport.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace simtest;
 using trvtest::Fault;
 using trvtest::SimAgentTest;
 
 namespace {
 
-class FaultTest : public SimAgentTest {
+// The request ids of every answer to one hand-made v2c GET of sysDescr.0 ("tamber").
+std::vector<long> rawGetAnswers(int port, long requestId)
+{
+    std::vector<unsigned char> packet = {0x30, 41, 0x02, 1, 1, 0x04, 6, 't', 'a', 'm', 'b', 'e', 'r', 0xa0, 28, 0x02, 4,
+                                         static_cast<unsigned char>(requestId >> 24), static_cast<unsigned char>(requestId >> 16),
+                                         static_cast<unsigned char>(requestId >> 8), static_cast<unsigned char>(requestId),
+                                         0x02, 1, 0, 0x02, 1, 0, 0x30, 14, 0x30, 12, 0x06, 8, 0x2b, 6, 1, 2, 1, 1, 1, 0, 0x05, 0};
+    int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sendto(fd, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    std::vector<long> ids;
+    timeval wait{0, 300000};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    unsigned char buf[1500];
+    ssize_t n;
+    while ((n = recv(fd, buf, sizeof buf, 0)) > 0) {
+        // SEQUENCE { version, community, Response-PDU { request-id ... } }, short or 0x81 lengths
+        std::size_t at = 0;
+        auto enter = [&] { ++at; at += buf[at] == 0x81 ? 2 : 1; };
+        auto skip = [&] { ++at; std::size_t len = buf[at] == 0x81 ? buf[at + 1] : buf[at]; at += (buf[at] == 0x81 ? 2 : 1) + len; };
+        enter();
+        skip();
+        skip();
+        enter();
+        long id = 0;
+        std::size_t len = buf[at + 1];
+        for (std::size_t i = 0; i < len; ++i) id = id * 256 + buf[at + 2 + i];
+        ids.push_back(id);
+    }
+    close(fd);
+    return ids;
+}
+
+class SimFaults : public SimAgentTest {
 protected:
     std::string dataFile() const override { return "syntaxes.txt"; }
 };
 
-TEST_F(FaultTest, AnswersShowTheInjectedFault)
+TEST_F(SimFaults, AnswersShowTheInjectedFault)
 {
     struct Case {
         const char* name;
@@ -56,7 +97,7 @@ TEST_F(FaultTest, AnswersShowTheInjectedFault)
     EXPECT_EQ(normal.vbs.at(0).oid, T + ".2.1.1.2");
 }
 
-TEST_F(FaultTest, ErrorStatusPointsAtTheMatchingBinding)
+TEST_F(SimFaults, ErrorStatusPointsAtTheMatchingBinding)
 {
     sim->addFault({Fault::ErrorStatus, T + ".1.2", -1, SNMP_ERR_GENERR});
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
@@ -66,7 +107,7 @@ TEST_F(FaultTest, ErrorStatusPointsAtTheMatchingBinding)
     EXPECT_EQ(c.get({sysDescr}).errstat, 0);
 }
 
-TEST_F(FaultTest, ErrorStatusOnSetChangesNothing)
+TEST_F(SimFaults, ErrorStatusOnSetChangesNothing)
 {
     sim->addFault({Fault::ErrorStatus, T + ".1.2", 1, SNMP_ERR_RESOURCEUNAVAILABLE});
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "quiltry");
@@ -77,7 +118,7 @@ TEST_F(FaultTest, ErrorStatusOnSetChangesNothing)
     EXPECT_EQ(c.set({{T + ".1.19.0", 'i', "1"}, {T + ".1.2.0", 's', "x"}}).errstat, 0);
 }
 
-TEST_F(FaultTest, DroppedRequestIsRetriedWithTheSameRequestId)
+TEST_F(SimFaults, DroppedRequestIsRetriedWithTheSameRequestId)
 {
     sim->addFault({Fault::Drop, "", 1});
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber", 300, 1);
@@ -88,7 +129,7 @@ TEST_F(FaultTest, DroppedRequestIsRetriedWithTheSameRequestId)
     EXPECT_EQ(log[0].requestId, log[1].requestId);
 }
 
-TEST_F(FaultTest, DropWithoutLimitTimesOutAndSparesOtherObjects)
+TEST_F(SimFaults, DropWithoutLimitTimesOutAndSparesOtherObjects)
 {
     sim->addFault({Fault::Drop, T + ".1.1"});
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber", 200, 1);
@@ -98,7 +139,7 @@ TEST_F(FaultTest, DropWithoutLimitTimesOutAndSparesOtherObjects)
     EXPECT_EQ(c.get({T + ".1.1.0"}).status, STAT_SUCCESS);
 }
 
-TEST_F(FaultTest, DelayPastOneTryIsCaughtByTheRetry)
+TEST_F(SimFaults, DelayPastOneTryIsCaughtByTheRetry)
 {
     struct Case {
         const char* name;
@@ -122,6 +163,29 @@ TEST_F(FaultTest, DelayPastOneTryIsCaughtByTheRetry)
         EXPECT_EQ(r.vbs.size(), 1u);
         sim->clearFaults();
     }
+}
+
+TEST_F(SimFaults, DuplicateAndStaleAnswersReachTheWire)
+{
+    struct Case {
+        const char* name;
+        Fault kind;
+        std::vector<long> ids;
+    };
+    const Case cases[] = {
+        {"no fault", Fault::Drop, {4660}},
+        {"duplicate", Fault::Duplicate, {4660, 4660}},
+        {"stale answer first", Fault::StaleAnswer, {4659, 4660}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        if (k.kind != Fault::Drop) sim->addFault({k.kind, sysDescr, 1});
+        EXPECT_EQ(rawGetAnswers(sim->port(), 4660), k.ids);
+    }
+    // A client that matches request ids takes the right answer.
+    sim->addFault({Fault::StaleAnswer, sysDescr, 1});
+    SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
+    EXPECT_EQ(c.get({sysDescr}).vbs.at(0).type, ASN_OCTET_STR);
 }
 
 } // namespace

@@ -23,6 +23,8 @@ const Security kSecurities[] = {
     {"v3_sha_aes", SNMP_VERSION_3, &trvtest::kShaAesUser},
 };
 
+void PrintTo(const Security& s, std::ostream* os) { *os << s.name; }
+
 // v1 reports most errors as noSuchName (2) and wrong values as badValue (3).
 long expectedStatus(long version, long v2status)
 {
@@ -30,7 +32,7 @@ long expectedStatus(long version, long v2status)
     return v2status == SNMP_ERR_WRONGTYPE || v2status == SNMP_ERR_WRONGVALUE ? SNMP_ERR_BADVALUE : SNMP_ERR_NOSUCHNAME;
 }
 
-class ProtocolTest : public SimAgentTest, public testing::WithParamInterface<Security> {
+class SimVersions : public SimAgentTest, public testing::WithParamInterface<Security> {
 protected:
     std::string dataFile() const override { return "syntaxes.txt"; }
     std::unique_ptr<SnmpClient> client()
@@ -41,7 +43,7 @@ protected:
     }
 };
 
-TEST_P(ProtocolTest, GetAnswersEveryBindingInOrder)
+TEST_P(SimVersions, GetAnswersEveryBindingInOrder)
 {
     auto c = client();
     Reply r = c->get({sysDescr, T + ".1.1.0", T + ".1.2.0"});
@@ -54,7 +56,7 @@ TEST_P(ProtocolTest, GetAnswersEveryBindingInOrder)
     EXPECT_EQ(r.vbs[2].value, "Lab switch \"B\"");
 }
 
-TEST_P(ProtocolTest, WalkVisitsColumnsThenRows)
+TEST_P(SimVersions, WalkVisitsColumnsThenRows)
 {
     auto c = client();
     std::vector<std::string> oids;
@@ -62,7 +64,7 @@ TEST_P(ProtocolTest, WalkVisitsColumnsThenRows)
     EXPECT_EQ(oids, (std::vector<std::string>{"1.1", "1.2", "1.3", "2.1", "2.2", "2.3", "3.1", "10.1", "10.2", "10.3"}));
 }
 
-TEST_P(ProtocolTest, BulkWalkSeesWhatWalkSees)
+TEST_P(SimVersions, BulkWalkSeesWhatWalkSees)
 {
     if (GetParam().version == SNMP_VERSION_1) GTEST_SKIP() << "v1 has no GETBULK";
     auto c = client();
@@ -73,7 +75,7 @@ TEST_P(ProtocolTest, BulkWalkSeesWhatWalkSees)
     EXPECT_GT(walked.size(), 50u);
 }
 
-TEST_P(ProtocolTest, SetWithOneBadBindingChangesNothing)
+TEST_P(SimVersions, SetWithOneBadBindingChangesNothing)
 {
     auto c = client();
     Reply bad = c->set({{T + ".1.19.0", 'i', "42"}, {T + ".1.2.0", 's', "renamed"}, {T + ".1.10.0", 'o', "1.3.6.1"}});
@@ -90,7 +92,7 @@ TEST_P(ProtocolTest, SetWithOneBadBindingChangesNothing)
     EXPECT_EQ(sim->value(T + ".1.2.0"), storedString("renamed"));
 }
 
-TEST_P(ProtocolTest, RowStatusCreatesAndDestroysARow)
+TEST_P(SimVersions, RowStatusCreatesAndDestroysARow)
 {
     auto c = client();
     const std::string row = T + ".12.1";
@@ -108,7 +110,7 @@ TEST_P(ProtocolTest, RowStatusCreatesAndDestroysARow)
     EXPECT_EQ(sim->value(row + ".4.1"), "INTEGER 1");
 }
 
-TEST_P(ProtocolTest, EntryStatusValidCreatesAndInvalidDeletes)
+TEST_P(SimVersions, EntryStatusValidCreatesAndInvalidDeletes)
 {
     auto c = client();
     const std::string row = T + ".13.1";
@@ -123,7 +125,7 @@ TEST_P(ProtocolTest, EntryStatusValidCreatesAndInvalidDeletes)
     EXPECT_EQ(sim->value(row + ".4.7"), std::nullopt);
 }
 
-TEST_P(ProtocolTest, LogRecordsEveryPduWithItsSecurity)
+TEST_P(SimVersions, LogRecordsEveryPduWithItsSecurity)
 {
     auto c = client();
     sim->clearLog();
@@ -151,15 +153,15 @@ TEST_P(ProtocolTest, LogRecordsEveryPduWithItsSecurity)
     EXPECT_EQ(mine[1].bindings[0].value, "-5");
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, ProtocolTest, testing::ValuesIn(kSecurities),
+INSTANTIATE_TEST_SUITE_P(Versions, SimVersions, testing::ValuesIn(kSecurities),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class SyntaxAgentTest : public SimAgentTest {
+class SimSemantics : public SimAgentTest {
 protected:
     std::string dataFile() const override { return "syntaxes.txt"; }
 };
 
-TEST_F(SyntaxAgentTest, RowStatusErrorsFollowRfc2579AndLeaveNoRow)
+TEST_F(SimSemantics, RowStatusErrorsFollowRfc2579AndLeaveNoRow)
 {
     const std::string row = T + ".12.1";
     struct Case {
@@ -192,7 +194,7 @@ TEST_F(SyntaxAgentTest, RowStatusErrorsFollowRfc2579AndLeaveNoRow)
 }
 
 // 1.0.8802 and 1.3 are separate registrations in the agent; one SET over both must still be atomic.
-TEST_F(SyntaxAgentTest, SetAcrossSubtreesIsAtomic)
+TEST_F(SimSemantics, SetAcrossSubtreesIsAtomic)
 {
     const std::string dot1x = "1.0.8802.1.1.1.1.1.1.0";
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "quiltry");
@@ -212,7 +214,7 @@ TEST_F(SyntaxAgentTest, SetAcrossSubtreesIsAtomic)
     EXPECT_EQ(sim->value(T + ".1.19.0"), "INTEGER 11");
 }
 
-TEST_F(SyntaxAgentTest, CreateAndWaitLeavesAnIncompleteRowNotReady)
+TEST_F(SimSemantics, CreateAndWaitLeavesAnIncompleteRowNotReady)
 {
     const std::string row = T + ".12.1";
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "quiltry");
@@ -223,7 +225,7 @@ TEST_F(SyntaxAgentTest, CreateAndWaitLeavesAnIncompleteRowNotReady)
     EXPECT_EQ(sim->value(row + ".4.8"), "INTEGER 1");
 }
 
-TEST_F(SyntaxAgentTest, ExceptionsTellMissingObjectsFromMissingInstances)
+TEST_F(SimSemantics, ExceptionsTellMissingObjectsFromMissingInstances)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
     Reply r = c.get({sysDescr, T + ".1.77.0", T + ".1.1.5", T + ".2.1.2.9"});
@@ -240,7 +242,7 @@ TEST_F(SyntaxAgentTest, ExceptionsTellMissingObjectsFromMissingInstances)
     EXPECT_EQ(end.vbs[0].oid, T + ".99.1.2.2");
 }
 
-TEST_F(SyntaxAgentTest, Version1EndOfWalkIsNoSuchNameWithTheRequestsBindings)
+TEST_F(SimSemantics, Version1EndOfWalkIsNoSuchNameWithTheRequestsBindings)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_1, "tamber");
     Reply r = c.next({T + ".99.1.2.1", T + ".99.1.2.2"});
@@ -257,7 +259,7 @@ TEST_F(SyntaxAgentTest, Version1EndOfWalkIsNoSuchNameWithTheRequestsBindings)
     EXPECT_EQ(missing.errindex, 2);
 }
 
-TEST_F(SyntaxAgentTest, Counter64IsHiddenFromVersion1)
+TEST_F(SimSemantics, Counter64IsHiddenFromVersion1)
 {
     SnmpClient v1(sim->port(), SNMP_VERSION_1, "tamber");
     EXPECT_EQ(v1.get({T + ".1.15.0"}).errstat, SNMP_ERR_NOSUCHNAME);
@@ -266,7 +268,7 @@ TEST_F(SyntaxAgentTest, Counter64IsHiddenFromVersion1)
     EXPECT_EQ(next.vbs[0].oid, T + ".1.17.0"); // past the Counter64 (and the NULL, which walks never show)
 }
 
-TEST_F(SyntaxAgentTest, GetBulkPutsNonRepeatersFirstThenRowsOfRepetitions)
+TEST_F(SimSemantics, GetBulkPutsNonRepeatersFirstThenRowsOfRepetitions)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
     Reply r = c.bulk(1, 2, {"1.3.6.1.2.1.1.1", T + ".2.1.1", T + ".2.1.2"});
@@ -283,7 +285,7 @@ TEST_F(SyntaxAgentTest, GetBulkPutsNonRepeatersFirstThenRowsOfRepetitions)
     EXPECT_EQ(log.back().maxRepetitions, 2);
 }
 
-TEST_F(SyntaxAgentTest, WrongCommunityGetsNoAnswerButIsLogged)
+TEST_F(SimSemantics, WrongCommunityGetsNoAnswerButIsLogged)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "wrong", 300, 0);
     EXPECT_EQ(c.get({sysDescr}).status, STAT_TIMEOUT);
@@ -292,7 +294,7 @@ TEST_F(SyntaxAgentTest, WrongCommunityGetsNoAnswerButIsLogged)
     EXPECT_EQ(log[0].security, "wrong");
 }
 
-TEST_F(SyntaxAgentTest, ReadOnlyAccessCannotSet)
+TEST_F(SimSemantics, ReadOnlyAccessCannotSet)
 {
     struct Case {
         const char* name;
@@ -313,7 +315,7 @@ TEST_F(SyntaxAgentTest, ReadOnlyAccessCannotSet)
     }
 }
 
-TEST_F(SyntaxAgentTest, EveryVersion3SecurityLevelReads)
+TEST_F(SimSemantics, EveryVersion3SecurityLevelReads)
 {
     const trvtest::SimUser* users[] = {&trvtest::kNoAuthUser, &trvtest::kMd5User, &trvtest::kShaUser,
                                        &trvtest::kMd5DesUser, &trvtest::kShaAesUser, &trvtest::kReaderUser};
@@ -328,7 +330,7 @@ TEST_F(SyntaxAgentTest, EveryVersion3SecurityLevelReads)
 }
 
 // Net-SNMP clients keep localized keys per user and engine, so this runs against a fresh engine.
-TEST_F(SyntaxAgentTest, WrongVersion3PasswordsGetNoAnswer)
+TEST_F(SimSemantics, WrongVersion3PasswordsGetNoAnswer)
 {
     trvtest::SimUser wrongAuth = trvtest::kShaAesUser;
     wrongAuth.authPassword = "not-the-password";
@@ -341,7 +343,7 @@ TEST_F(SyntaxAgentTest, WrongVersion3PasswordsGetNoAnswer)
     }
 }
 
-TEST_F(SyntaxAgentTest, SetErrorsUseVersion1Codes)
+TEST_F(SimSemantics, SetErrorsUseVersion1Codes)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_1, "quiltry");
     EXPECT_EQ(c.set({{T + ".1.10.0", 'o', "1.3.6.1"}}).errstat, SNMP_ERR_NOSUCHNAME);
@@ -349,7 +351,7 @@ TEST_F(SyntaxAgentTest, SetErrorsUseVersion1Codes)
     EXPECT_EQ(c.set({{T + ".1.77.0", 'i', "1"}}).errstat, SNMP_ERR_NOSUCHNAME);
 }
 
-TEST_F(SyntaxAgentTest, SysUpTimeRuns)
+TEST_F(SimSemantics, SysUpTimeRuns)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
     auto first = std::stoul(c.get({"1.3.6.1.2.1.1.3.0"}).vbs.at(0).value);
@@ -358,7 +360,7 @@ TEST_F(SyntaxAgentTest, SysUpTimeRuns)
     EXPECT_GT(second, first);
 }
 
-TEST_F(SyntaxAgentTest, RotatingValueChangesOnEveryRead)
+TEST_F(SimSemantics, RotatingValueChangesOnEveryRead)
 {
     SnmpClient c(sim->port(), SNMP_VERSION_2c, "tamber");
     std::vector<std::string> seen;
@@ -366,7 +368,7 @@ TEST_F(SyntaxAgentTest, RotatingValueChangesOnEveryRead)
     EXPECT_EQ(seen, (std::vector<std::string>{"red", "green", "blue", "red"}));
 }
 
-TEST_F(SyntaxAgentTest, StopsOnSigtermAndLeavesNothingBehind)
+TEST_F(SimSemantics, StopsOnSigtermAndLeavesNothingBehind)
 {
     bool hadTempFolder = false;
     for (auto& entry : std::filesystem::directory_iterator(sim->workDir()))

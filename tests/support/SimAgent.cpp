@@ -69,6 +69,8 @@ const char* faultName(Fault kind)
     case Fault::SiblingColumn: return "sibling";
     case Fault::WrongType: return "wrongtype";
     case Fault::Truncate: return "truncate";
+    case Fault::Duplicate: return "duplicate";
+    case Fault::StaleAnswer: return "stale";
     }
     return "";
 }

@@ -66,10 +66,13 @@ enum class Fault {
     SiblingColumn, // GETNEXT answers from column N*10 instead of column N (oid must name column N)
     WrongType,     // integers come back as OCTET STRING, anything else as INTEGER
     Truncate,      // OCTET STRINGs come back cut to `length` octets
+    Duplicate,     // a GET, GETNEXT or GETBULK is answered twice
+    StaleAnswer,   // ... is first answered with the previous request id, then properly
 };
 
 // Applies to bindings whose requested or answered OID lies under `oid` (every binding when empty),
-// `count` times (per PDU for Drop and Delay, per binding otherwise; -1 until removed).
+// `count` times (per PDU for Drop, Delay, Duplicate and StaleAnswer, per binding otherwise; -1 until
+// removed).
 struct FaultSpec {
     Fault kind;
     std::string oid;
