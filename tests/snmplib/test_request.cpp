@@ -313,6 +313,45 @@ TEST_F(RequestTest, MisbehavingAgentsEndTheWalk) {
     }
 }
 
+TEST_F(RequestTest, FailingAgentStopsTheWalkWithItsCode) {
+    struct Case {
+        const char* name;
+        FaultSpec fault;
+        int code;
+    } cases[] = {
+        {"genErr on the second row", {Fault::ErrorStatus, std::string(Area) + ".10.1.4.2", -1, 5}, -105},
+        {"no answer to the second row", {Fault::Drop, std::string(Area) + ".10.1.4.1", -1}, -405},
+    };
+    DefaultSNMPTimeout = 20;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int id = sim->addFault(c.fault);
+        auto r = request(SparseTableVars, MVT_FMV, 1);
+        std::vector<int> reported;
+        r->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
+        bool ok = true;
+        const auto rows = walkSync(*r, &ok);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(rows, (std::vector<Row>{{"1", "21", "31", "41"}}));
+        EXPECT_EQ(reported, std::vector<int>{c.code});
+
+        auto a = request(SparseTableVars, MVT_FMV, 1);
+        KySNMPError last;
+        EXPECT_EQ(walkAsync(*a, &last).size(), 1u);
+        EXPECT_EQ(last.Code, c.code);
+        sim->removeFault(id);
+    }
+}
+
+TEST_F(RequestTest, AnswerOfAnotherTypeIsShownInItsOwnForm) {
+    sim->addFault({Fault::WrongType, std::string(Area) + ".1.19.0"});
+    auto r = request(ScalarVars, SVT_SV);
+    bool ok = false;
+    r->GetSync(true, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(r->VarList.GetVar(3).Value, "3130");  // the octets "10", never read as a number
+}
+
 TEST_F(RequestTest, SiblingColumnAnswerEndsTheColumn) {
     sim->addFault({Fault::SiblingColumn, std::string(Area) + ".2.1.1"});
     auto r = request(IntegerTableVars, MVT_FMV, 1);
