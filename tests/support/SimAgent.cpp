@@ -192,7 +192,7 @@ std::string SimAgent::control(const std::string& command)
     timeval limit{5, 0};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     std::string request = command + "\n";
-    if (write(fd, request.data(), request.size()) != static_cast<ssize_t>(request.size())) {
+    if (send(fd, request.data(), request.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(request.size())) {
         close(fd);
         throw std::runtime_error("control write failed");
     }

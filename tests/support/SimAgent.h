@@ -9,6 +9,8 @@
 //
 // Communities: "tamber" reads, "quiltry" reads and writes. v3 users are listed below; every one reads
 // and writes except simreader. The engine ID is random per start unless "--engine-id HEX" is passed.
+// A GETBULK answer holds at most 100 bindings (the agent library's default). Data files are described
+// in sim/DataFile.h; standalone.txt, stack.txt and syntaxes.txt ship in sim/data.
 #include <gtest/gtest.h>
 
 #include <memory>
