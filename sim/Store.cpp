@@ -138,7 +138,8 @@ std::variant<std::vector<Change>, SetError> Store::plan(const std::vector<Bindin
             row.status = {static_cast<std::int32_t>(b.value.number), i};
     }
 
-    for (auto& [key, row] : rows) {
+    for (auto& entry : rows) {
+        Row& row = entry.second; // a plain reference: lambdas below capture it
         const Table& t = *row.table;
         bool exists = rowExists(t, row.index);
         auto put = [&](unsigned column, const Value& v) {
