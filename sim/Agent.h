@@ -1,6 +1,16 @@
 #pragma once
 // The SNMP agent process around a Store: Net-SNMP's agent library on udp:127.0.0.1, a request log,
 // fault injection and a line-based control socket for tests.
+//
+// Control socket: one command line per connection; the answer is the rest of the stream.
+//   log                     every received PDU, one a line: version TAB community-or-user TAB pdu TAB
+//                           request-id TAB non-repeaters TAB max-repetitions {TAB "OID TYPE VALUE"}
+//   clear-log               -> ok
+//   fault KIND [oid=OID] [count=N] [status=N] [ms=N] [length=N]    -> ok ID   (kinds: see Faults.h)
+//   unfault ID | clear-faults                                      -> ok
+//   get OID                 -> TYPE VALUE (octets as 0x hex), or none
+//   set OID TYPE VALUE      -> ok; value in data-file syntax, creates the object if needed
+// Failures answer "error REASON".
 #include "Faults.h"
 #include "Store.h"
 

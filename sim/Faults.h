@@ -10,16 +10,16 @@
 namespace trvsim {
 
 enum class FaultKind {
-    Drop,          // no answer at all
-    Delay,         // answer after `ms` milliseconds
-    ErrorStatus,   // error status `status` on the matching binding (tooBig 1, genErr 5, ...)
-    NoAdvance,     // GETNEXT answers with the requested OID
-    Backwards,     // GETNEXT answers with an OID before the requested one
-    SiblingColumn, // GETNEXT answers in the column whose number is ten times the fault OID's last arc
-    WrongType,     // an integer comes back as an OCTET STRING, anything else as an INTEGER
-    Truncate,      // an OCTET STRING comes back cut to `length` octets
-    Duplicate,     // a GET-type request is answered twice
-    StaleAnswer,   // a GET-type request is first answered with the previous request id, then properly
+    Drop,          // no answer at all ("drop")
+    Delay,         // answer after `ms` milliseconds ("delay")
+    ErrorStatus,   // error status `status` on the matching binding: tooBig 1, genErr 5, ... ("error")
+    NoAdvance,     // GETNEXT answers with the requested OID ("noadvance")
+    Backwards,     // GETNEXT answers with an OID before the requested one ("backwards")
+    SiblingColumn, // GETNEXT answers in the column whose number is ten times the fault OID's last arc ("sibling")
+    WrongType,     // an integer comes back as an OCTET STRING, anything else as an INTEGER ("wrongtype")
+    Truncate,      // an OCTET STRING comes back cut to `length` octets ("truncate")
+    Duplicate,     // a GET-type request is answered twice ("duplicate")
+    StaleAnswer,   // ... first answered with the previous request id, then properly ("stale")
 };
 
 struct Fault {
