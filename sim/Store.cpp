@@ -1,7 +1,5 @@
 #include "Store.h"
 
-#include <tuple>
-
 namespace trvsim {
 namespace {
 
