@@ -572,9 +572,3 @@ TEST_F(RequestTest, DestroyedRequestIsNeverCalledBack) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -167,9 +167,3 @@ TEST(StatusMapping, NetSnmpOutcomesGetTheirOwnCodes) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
