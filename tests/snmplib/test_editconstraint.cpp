@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,6 +54,7 @@ void settle() {
 class EditConstraintTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        QApplication::setApplicationDisplayName(AppTitle);
         form = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(form.get());
         edit = new QLineEdit(form.get());
@@ -454,11 +454,3 @@ TEST_F(EditConstraintTest, MessageBoxBelongsToTheCurrentOwner) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(AppTitle);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 
-#include <cstdlib>
 
 namespace {
 
@@ -145,10 +143,3 @@ TEST(Validators, ShortHexIsNormalisedWhenAccepted) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
