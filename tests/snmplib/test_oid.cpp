@@ -38,7 +38,9 @@ TEST(Oid, ParsesDottedDecimalsStrictly) {
         SCOPED_TRACE(c.text);
         const auto oid = KyOid::tryParse(c.text);
         ASSERT_EQ(oid.has_value(), c.printed.has_value());
-        if (oid) EXPECT_EQ(oid->toString(), *c.printed);
+        if (oid) {
+            EXPECT_EQ(oid->toString(), *c.printed);
+        }
     }
 }
 
