@@ -25,15 +25,7 @@ std::int32_t KySNMPLedColorMapList::ColourOf(std::uint8_t code) const {
 
 namespace {
 
-constexpr std::int32_t rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
-
-constexpr std::int32_t Black = rgb(0, 0, 0);
-constexpr std::int32_t White = rgb(255, 255, 255);
-constexpr std::int32_t Lime = rgb(0, 255, 0);
-constexpr std::int32_t Blue = rgb(0, 0, 255);
-constexpr std::int32_t Red = rgb(255, 0, 0);
-constexpr std::int32_t Orange = rgb(255, 128, 64);
-constexpr std::int32_t Grey = rgb(193, 201, 202);
+using namespace KyLedColours;
 
 constexpr KyLedColorItem SystemLedColors[] = {{0, White}, {1, White}, {2, Lime}, {3, Lime}, {4, Blue}, {5, Red}, {0, -1}};
 constexpr KyLedColorItem PortLedColors[] = {{0, Black}, {1, Orange}, {2, Orange}, {3, Lime}, {4, Lime}, {5, Red}, {0, -1}};

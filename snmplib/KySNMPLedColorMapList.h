@@ -36,6 +36,18 @@ private:
     std::vector<KyLedColorItem> Items;
 };
 
+// Colours of the front-panel maps.
+namespace KyLedColours {
+constexpr std::int32_t rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
+inline constexpr std::int32_t Black = rgb(0, 0, 0);
+inline constexpr std::int32_t White = rgb(255, 255, 255);
+inline constexpr std::int32_t Lime = rgb(0, 255, 0);
+inline constexpr std::int32_t Blue = rgb(0, 0, 255);
+inline constexpr std::int32_t Red = rgb(255, 0, 0);
+inline constexpr std::int32_t Orange = rgb(255, 128, 64);
+inline constexpr std::int32_t Grey = rgb(193, 201, 202);
+}  // namespace KyLedColours
+
 // The maps of the front panels: code mask 7, blink mask 0x80.
 extern const KySNMPLedColorMapList SystemLedColorMap;
 extern const KySNMPLedColorMapList PortLedColorMap;

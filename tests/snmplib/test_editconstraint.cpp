@@ -3,13 +3,13 @@
 #include "KyEditConstraint.h"
 #include "KyException.h"
 #include "KyValidators.h"
+#include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -21,31 +21,6 @@
 namespace {
 
 const QString AppTitle = QStringLiteral("TRV5124");
-
-// Reads and closes every message box that comes up while it lives.
-class BoxWatcher {
-public:
-    struct Box {
-        QString title;
-        QString text;
-        QWidget* parent;
-    };
-
-    BoxWatcher() {
-        QObject::connect(&Poll, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                Boxes.push_back({box->windowTitle(), box->text(), box->parentWidget()});
-                box->accept();
-            }
-        });
-        Poll.start(5);
-    }
-
-    std::vector<Box> Boxes;
-
-private:
-    QTimer Poll;
-};
 
 void settle() {
     for (int i = 0; i < 5; ++i) QTest::qWait(5);
@@ -218,19 +193,19 @@ TEST_F(EditConstraintTest, LeavingChecksTheValueAndPutsBackTheAcceptedText) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.format) + " left with \"" + c.bad + "\"");
         attach(c.format);
-        BoxWatcher boxes;
+        MessageBoxes boxes;
         type(QString::fromLatin1(c.good));
         leave();
-        EXPECT_TRUE(boxes.Boxes.empty());
+        EXPECT_TRUE(boxes.Texts.isEmpty());
         EXPECT_TRUE(next->hasFocus());
 
         type(QString::fromLatin1(c.bad));
         ASSERT_EQ(edit->text(), QString::fromLatin1(c.bad)) << "the bad text must get past typing";
         leave();
-        ASSERT_EQ(boxes.Boxes.size(), 1u);
-        EXPECT_EQ(boxes.Boxes[0].text, QString::fromLatin1(c.message));
-        EXPECT_EQ(boxes.Boxes[0].title, AppTitle);
-        EXPECT_EQ(boxes.Boxes[0].parent, form.get());
+        ASSERT_EQ(boxes.Texts.size(), 1);
+        EXPECT_EQ(boxes.Texts[0], QString::fromLatin1(c.message));
+        EXPECT_EQ(boxes.Titles[0], AppTitle);
+        EXPECT_EQ(boxes.Parents[0].data(), form.get());
         EXPECT_EQ(edit->text(), QString::fromLatin1(c.good));
         EXPECT_TRUE(edit->hasFocus());
         constraint->Detach(edit);
@@ -239,10 +214,10 @@ TEST_F(EditConstraintTest, LeavingChecksTheValueAndPutsBackTheAcceptedText) {
 
 TEST_F(EditConstraintTest, FailureBeforeAnyAcceptedExitEmptiesTheEdit) {
     attach("%i{n1x4094l4}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("0");
     leave();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    ASSERT_EQ(boxes.Texts.size(), 1);
     EXPECT_EQ(edit->text(), "");
     EXPECT_TRUE(edit->hasFocus());
 }
@@ -251,44 +226,44 @@ TEST_F(EditConstraintTest, RememberedTextComesBackAfterAFailure) {
     attach("%i{n1x4094l4}");
     edit->setText("100");  // as a value read from the device is shown
     constraint->RememberText(edit);
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("5000");
     EXPECT_EQ(edit->text(), "5000");
     leave();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    ASSERT_EQ(boxes.Texts.size(), 1);
     EXPECT_EQ(edit->text(), "100");
 }
 
 TEST_F(EditConstraintTest, ConstraintWithoutRememberingKeepsTheFirstText) {
     constraint = std::make_unique<KyEditConstraint>(form.get(), false);
     attach("%u{x10}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("7");
     leave();
     type("11");
     leave();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    ASSERT_EQ(boxes.Texts.size(), 1);
     EXPECT_EQ(edit->text(), "");
 }
 
 TEST_F(EditConstraintTest, EmptyEditIsLeftAloneWithoutTheNotEmptyFlag) {
     attach("%i{n1x4094l4}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("");
     leave();
-    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_TRUE(boxes.Texts.isEmpty());
     EXPECT_EQ(edit->text(), "");
     EXPECT_TRUE(next->hasFocus());
 }
 
 TEST_F(EditConstraintTest, PlaceholdersOfTheBinderPassUnchecked) {
     attach("%i{n1x10}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     for (const char* text : {"(NOTDONE)", "(NULL)"}) {
         edit->setText(text);
         EXPECT_EQ(edit->text(), text);
         leave();
-        EXPECT_TRUE(boxes.Boxes.empty());
+        EXPECT_TRUE(boxes.Texts.isEmpty());
         edit->setFocus();
         settle();
     }
@@ -296,14 +271,14 @@ TEST_F(EditConstraintTest, PlaceholdersOfTheBinderPassUnchecked) {
 
 TEST_F(EditConstraintTest, SwitchingWindowsOrOpeningAPopupChecksNothing) {
     attach("%i{n1x10}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("99");
     for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
         QFocusEvent out(QEvent::FocusOut, reason);
         QApplication::sendEvent(edit, &out);
         settle();
     }
-    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_TRUE(boxes.Texts.isEmpty());
     EXPECT_EQ(edit->text(), "99");
 }
 
@@ -337,24 +312,24 @@ TEST_F(EditConstraintTest, NextFieldCharacterIsDroppedAndMovesTheFocusOn) {
 
 TEST_F(EditConstraintTest, CustomValidatorRefusesSilently) {
     attach("%s{Z}", isValidShortHex);
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("88a8");
     leave();
     EXPECT_EQ(edit->text(), "88A8") << "the validator's own form is kept and remembered";
     type("12345");
     leave();
-    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_TRUE(boxes.Texts.isEmpty());
     EXPECT_EQ(edit->text(), "88A8");
     EXPECT_TRUE(edit->hasFocus());
 }
 
 TEST_F(EditConstraintTest, ValidatorOptionWithoutValidatorChecksTheRest) {
     attach("%s{l4fZ}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("abc");
     leave();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
-    EXPECT_EQ(boxes.Boxes[0].text, " Please enter a string whose length is 4!");
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Texts[0], " Please enter a string whose length is 4!");
 }
 
 TEST_F(EditConstraintTest, PageHandlerCanVetoTheExit) {
@@ -376,7 +351,7 @@ TEST_F(EditConstraintTest, PageHandlerCanVetoTheExit) {
     type("8");
     leave();
     type("11");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     leave();
     EXPECT_EQ(exits, 2) << "a refused value never reaches the page";
     EXPECT_EQ(edit->text(), "8");
@@ -398,11 +373,11 @@ TEST_F(EditConstraintTest, DetachedEditIsFreeAgain) {
     constraint->Detach(edit);
     constraint->Detach(edit);
     EXPECT_EQ(edit->maxLength(), 2) << "width and length stay";
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("ab");
     leave();
     EXPECT_EQ(edit->text(), "ab");
-    EXPECT_TRUE(boxes.Boxes.empty());
+    EXPECT_TRUE(boxes.Texts.isEmpty());
 }
 
 TEST_F(EditConstraintTest, NumberListLengthCountsNumbersNotCharacters) {
@@ -446,11 +421,11 @@ TEST_F(EditConstraintTest, MessageBoxBelongsToTheCurrentOwner) {
     QWidget dialog;
     constraint->SetOwner(&dialog);
     attach("%u{x10}");
-    BoxWatcher boxes;
+    MessageBoxes boxes;
     type("11");
     leave();
-    ASSERT_EQ(boxes.Boxes.size(), 1u);
-    EXPECT_EQ(boxes.Boxes[0].parent, &dialog);
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Parents[0].data(), &dialog);
 }
 
 }  // namespace

@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr std::int32_t rgb(int red, int green, int blue) { return red | green << 8 | blue << 16; }
-constexpr std::int32_t Black = rgb(0, 0, 0);
-constexpr std::int32_t White = rgb(255, 255, 255);
-constexpr std::int32_t Lime = rgb(0, 255, 0);
-constexpr std::int32_t Blue = rgb(0, 0, 255);
-constexpr std::int32_t Red = rgb(255, 0, 0);
-constexpr std::int32_t Orange = rgb(255, 128, 64);
-constexpr std::int32_t Grey = rgb(193, 201, 202);
+// Red in the low byte, then green, then blue.
+constexpr std::int32_t Black = 0x000000;
+constexpr std::int32_t White = 0xFFFFFF;
+constexpr std::int32_t Lime = 0x00FF00;
+constexpr std::int32_t Blue = 0xFF0000;
+constexpr std::int32_t Red = 0x0000FF;
+constexpr std::int32_t Orange = 0x4080FF;
+constexpr std::int32_t Grey = 0xCAC9C1;
 
 TEST(LedColorMaps, FrontPanelMapsHoldTheirColours) {
     struct Case {
