@@ -7,6 +7,9 @@
 KyRadioGroup::KyRadioGroup(QWidget* parent)
     : QGroupBox(parent), Buttons(new QButtonGroup(this)), Layout(new QVBoxLayout(this)) {
     connect(Buttons, &QButtonGroup::idClicked, this, &KyRadioGroup::itemClicked);
+    connect(Buttons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) emit itemSelected(id);
+    });
 }
 
 void KyRadioGroup::setItems(const QStringList& captions) {

@@ -25,6 +25,8 @@ public:
 signals:
     // The user picked an item; setItemIndex does not emit it.
     void itemClicked(int index);
+    // An item became the selected one, by the user or by setItemIndex.
+    void itemSelected(int index);
 
 private:
     QStringList Captions;

@@ -1,0 +1,351 @@
+#include "KySNMPRequest2Edits.h"
+
+#include "KyControlEvents.h"
+#include "KyException.h"
+#include "KyNumList.h"
+#include "KyOptionList.h"
+#include "KyPortList.h"
+#include "KyRadioGroup.h"
+#include "KyRawValue.h"
+#include "KyValueTransfer.h"
+#include "OctetStr.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+// Octet kinds whose empty value is an empty string, not a missing one.
+bool isOctetKind(int syntax) {
+    switch (syntax) {
+    case sxBitStr: case sxOctetStr: case sxOpaque: case sxMacAddress: case sxIPv6Address: case sxBitList:
+    case sxInetAddress:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool allAlive(const KyControlBinding& binding) {
+    return !binding.Controls.empty()
+           && std::all_of(binding.Controls.begin(), binding.Controls.end(), [](const auto& c) { return !c.isNull(); });
+}
+
+}  // namespace
+
+KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner) {}
+
+KySNMPRequest2Edits::~KySNMPRequest2Edits() {
+    Destroying = 1;
+    QObject::disconnect(Selection);
+    Bindings.clear();
+}
+
+// ---- binding
+
+void KySNMPRequest2Edits::bindOne(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
+                                  QWidget* control) {
+    const KySNMPVar& var = Request.VarList.GetVar(varIndex);
+    const bool whole = byteOffset == 0 && partSyntax == var.Syntax;
+    const KyOptionList* fill = options ? options : whole ? var.Options : nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (!fill) throw KyException(-520);
+        fill->FillComboBox(combo);
+        // A prefix list needs a second control for the rest of the value, which one control cannot give.
+        if (fill->Kind == KyOptionList::TextPrefixValues) throw KyException(-522);
+    } else if (auto* group = qobject_cast<KyRadioGroup*>(control)) {
+        if (!fill) throw KyException(-520);
+        fill->FillRadioGroup(group);
+    }
+    KyControlBinding binding;
+    binding.VarIndex = varIndex;
+    binding.ByteOffset = byteOffset;
+    binding.PartSyntax = partSyntax;
+    binding.Options = options;
+    binding.Controls.emplace_back(control);
+    Bindings.push_back(std::move(binding));
+}
+
+void KySNMPRequest2Edits::BindControl(int varIndex, QWidget* control) {
+    bindOne(varIndex, 0, Request.VarList.GetVar(varIndex).Syntax, nullptr, control);
+}
+
+void KySNMPRequest2Edits::BindStaticText(int varIndex, QLabel* text) { BindControl(varIndex, text); }
+
+void KySNMPRequest2Edits::BindComboBox(int varIndex, QComboBox* combo) {
+    combo->setEditable(false);
+    BindControl(varIndex, combo);
+}
+
+void KySNMPRequest2Edits::BindRadioGroup(int varIndex, KyRadioGroup* group, int) { BindControl(varIndex, group); }
+
+void KySNMPRequest2Edits::BindPartComboBox(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
+                                           QComboBox* combo) {
+    combo->setEditable(false);
+    bindOne(varIndex, byteOffset, partSyntax, options, combo);
+}
+
+void KySNMPRequest2Edits::bindEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
+                                    const std::string& format, const std::vector<QLineEdit*>& edits) {
+    Request.VarList.GetVar(varIndex);
+    // One edit per directive whose type letter is one of "shiufn"; "%%" and the like take none.
+    std::size_t taken = 0;
+    for (std::size_t at = format.find('%'); at != std::string::npos && at + 1 < format.size();
+         at = format.find('%', at + 2)) {
+        if (std::strchr("shiufn", format[at + 1])) ++taken;
+    }
+    if (taken == 0 || edits.size() < taken) throw KyException(-522);
+    KyControlBinding binding;
+    binding.VarIndex = varIndex;
+    binding.ByteOffset = byteOffset;
+    binding.PartSyntax = partSyntax;
+    binding.Options = options;
+    for (std::size_t k = 0; k < taken; ++k) binding.Controls.emplace_back(edits[k]);
+    Bindings.push_back(std::move(binding));
+}
+
+void KySNMPRequest2Edits::BindEdits(int varIndex, const std::string& format, const std::vector<QLineEdit*>& edits) {
+    bindEdits(varIndex, 0, Request.VarList.GetVar(varIndex).Syntax, nullptr, format, edits);
+}
+
+void KySNMPRequest2Edits::BindPartEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
+                                        const std::string& format, const std::vector<QLineEdit*>& edits) {
+    bindEdits(varIndex, byteOffset, partSyntax, options, format, edits);
+}
+
+void KySNMPRequest2Edits::bindNumbered(int varIndex, const std::string& numbers, std::vector<QWidget*> controls) {
+    const KySNMPVar& var = Request.VarList.GetVar(varIndex);
+    KyIntList list;
+    list.Delimiter = ',';
+    if (!list.Parse(numbers) || list.Items.empty()) throw KyException(-12);
+    if (controls.size() < list.Items.size()) throw KyException(-522);
+    KyControlBinding binding;
+    binding.VarIndex = varIndex;
+    binding.PartSyntax = var.Syntax;
+    binding.PartNumbers.assign(list.Items.begin(), list.Items.end());
+    for (std::size_t k = 0; k < list.Items.size(); ++k) binding.Controls.emplace_back(controls[k]);
+    Bindings.push_back(std::move(binding));
+}
+
+void KySNMPRequest2Edits::BindCheckBoxBits(int varIndex, const std::string& bitNumbers,
+                                           const std::vector<QCheckBox*>& boxes) {
+    bindNumbered(varIndex, bitNumbers, std::vector<QWidget*>(boxes.begin(), boxes.end()));
+}
+
+void KySNMPRequest2Edits::BindControlList(int varIndex, const std::string& partNumbers,
+                                          const std::vector<QWidget*>& controls) {
+    bindNumbered(varIndex, partNumbers, controls);
+}
+
+void KySNMPRequest2Edits::Unbind(int varIndex) {
+    std::erase_if(Bindings, [varIndex](const KyControlBinding& b) { return b.VarIndex == varIndex; });
+}
+
+void KySNMPRequest2Edits::EnableControls(bool enabled) {
+    for (const KyControlBinding& binding : Bindings)
+        for (const auto& control : binding.Controls)
+            if (control) control->setEnabled(enabled);
+}
+
+// ---- list view
+
+void KySNMPRequest2Edits::BindListView(QTreeWidget* list, std::uint8_t autoEnable) {
+    QObject::disconnect(Selection);
+    ListView = list;
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setRootIsDecorated(false);
+    list->setAllColumnsShowFocus(true);
+    AutoEnable = autoEnable;
+    Selection = KyControlEvents::onSelectItem(list, &Context, [this](QTreeWidgetItem* item, bool selected) {
+        try {
+            ListItemSelected(item, selected);
+        } catch (const std::exception& error) {
+            ReportException(error);
+        }
+    });
+    BuildColumns();
+}
+
+std::vector<int> KySNMPRequest2Edits::cellOrder() const {
+    const KySNMPVarList& list = Request.VarList;
+    std::vector<int> order;
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (list.IsHiddenColumn(i)) order.push_back(i);
+    for (int i = 0; i < list.GetCount(); ++i)
+        if (list.IsListColumn(i)) order.push_back(i);
+    return order;
+}
+
+void KySNMPRequest2Edits::BuildColumns() {
+    if (!ListView) return;
+    const KySNMPVarList& list = Request.VarList;
+    // A fresh tree has one unnamed column; pages that design their own columns keep them.
+    int designed = ListView->columnCount();
+    if (designed == 1 && (ListView->headerItem()->text(0).isEmpty() || ListView->headerItem()->text(0) == "1"))
+        designed = 0;
+    if (designed >= list.CountListColumns() + list.CountHiddenColumns()) return;
+
+    const std::vector<int> order = cellOrder();
+    QStringList captions;
+    for (int i : order) captions << latin1(list.GetVar(i).Label);
+    ListView->clear();
+    ListView->setColumnCount(int(order.size()));
+    ListView->setHeaderLabels(captions);
+    QHeaderView* header = ListView->header();
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(0);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    for (int k = 0; k < int(order.size()); ++k) {
+        const bool hidden = list.IsHiddenColumn(order[std::size_t(k)]);
+        header->resizeSection(k, hidden ? 0 : header->fontMetrics().horizontalAdvance(captions[k]) + 16);
+    }
+}
+
+void KySNMPRequest2Edits::AddListRow() {
+    if (!ListView) return;
+    auto* item = new QTreeWidgetItem(ListView);
+    const std::vector<int> order = cellOrder();
+    for (int k = 0; k < int(order.size()); ++k) {
+        const KySNMPVar& var = Request.VarList.GetVar(order[std::size_t(k)]);
+        item->setText(k, latin1(var.Syntax == sxBitList ? portBitmapToText(var.Value, true) : var.Value));
+    }
+}
+
+void KySNMPRequest2Edits::ReadSelectedRow() {
+    if (!ListView) return;
+    const QList<QTreeWidgetItem*> selected = ListView->selectedItems();
+    if (selected.isEmpty()) return;
+    const std::vector<int> order = cellOrder();
+    for (int k = 0; k < int(order.size()); ++k) {
+        const int i = order[std::size_t(k)];
+        KySNMPVar& var = Request.VarList.GetVar(i);
+        const std::string cell = selected.front()->text(k).toLatin1().toStdString();
+        var.Value = var.Syntax == sxBitList ? bracketedHex(cell) : cell;
+        if (std::size_t(i) < Provided.size()) Provided[std::size_t(i)] = true;
+    }
+}
+
+// ---- value transfer
+
+void KySNMPRequest2Edits::ValuesToControls(int which) {
+    for (const KyControlBinding& binding : Bindings) {
+        if (which != -1 && binding.VarIndex != which) continue;
+        const KySNMPVar& var = Request.VarList.GetVar(binding.VarIndex);
+        if (var.Access & afInvalid) continue;
+        if (allAlive(binding)) ValueToBinding(binding, var);
+    }
+}
+
+std::string KySNMPRequest2Edits::portListTemplate(int varIndex) const {
+    const std::string& value = Request.VarList.GetVar(varIndex).Value;
+    // While a Set collects, the value was emptied: the template is the value read before (or the list
+    // row's, which the selected row has put back).
+    const std::string& hex = value.empty() && std::size_t(varIndex) < ValuesBeforeCollect.size()
+                                 ? ValuesBeforeCollect[std::size_t(varIndex)]
+                                 : value;
+    return OctetStr::from_hex_string(hex) ? hex : std::string();
+}
+
+void KySNMPRequest2Edits::ControlsToValues(int which) {
+    KySNMPVarList& list = Request.VarList;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if ((which != -1 && i != which) || !list.IsSettable(i)) continue;
+        KySNMPVar& var = list.GetVar(i);
+        std::string w;
+        bool bound = false;
+        bool provided = false;
+        for (const KyControlBinding& binding : Bindings) {
+            if (binding.VarIndex != i || !allAlive(binding)) continue;
+            if (!bound) {
+                bound = true;
+                // A display string is made only of what its controls hold.
+                if (var.Syntax != sxDisplayStr) {
+                    const std::string t = var.Options ? var.Options->LabelToValue(var.Value) : var.Value;
+                    w = t.empty() ? std::string() : TextToOctets(t, var.Syntax);
+                }
+            }
+            std::string q;
+            if (!BindingToOctets(binding, var, portListTemplate(i), q)) continue;
+            const std::size_t offset = std::size_t(binding.ByteOffset);
+            if (w.size() < offset + q.size()) w.resize(offset + q.size(), '\0');
+            w.replace(offset, q.size(), q);
+            provided = true;
+        }
+        if (!provided) continue;
+        var.Value = w.empty() && isOctetKind(var.Syntax) ? std::string() : OctetsToText(w, var.Syntax);
+        if (var.Options) var.Value = var.Options->ValueToLabel(var.Value);
+        if (std::size_t(i) < Provided.size()) Provided[std::size_t(i)] = true;
+    }
+}
+
+// ---- slots
+
+void KySNMPRequest2Edits::BeforeGet() {
+    if (ListView) {
+        BuildColumns();
+        ListView->clear();
+    }
+    if (OnBeforeGet) OnBeforeGet();
+}
+
+void KySNMPRequest2Edits::BeforeSet() {
+    if (OnBeforeSet) OnBeforeSet();
+}
+
+void KySNMPRequest2Edits::RowReceived() {
+    // No message loop here: rows are painted between pump ticks, and nothing can close the page under us.
+    if (ListView) AddListRow();
+    else ValuesToControls(-1);
+}
+
+void KySNMPRequest2Edits::CollectForSet() {
+    KySNMPVarList& list = Request.VarList;
+    struct Done {
+        KySNMPRequest2Edits& Binder;
+        ~Done() {
+            Binder.ValuesBeforeCollect.clear();
+            Binder.Provided.clear();
+        }
+    } done{*this};
+    ValuesBeforeCollect.clear();
+    for (int i = 0; i < list.GetCount(); ++i) {
+        ValuesBeforeCollect.push_back(list.GetVar(i).Value);
+        list.GetVar(i).Value.clear();
+    }
+    Provided.assign(std::size_t(list.GetCount()), false);
+    if (ListView) ReadSelectedRow();
+    ControlsToValues(-1);
+    // A settable variable that no control, list cell or value provides is not written as empty or 0.
+    for (int i = 0; i < list.GetCount(); ++i) {
+        const bool key = IsTableList() && i < list.KeyCount;
+        if (!Provided[std::size_t(i)] && !key && list.IsSettable(i) && list.GetVar(i).Value.empty())
+            LeaveOutOfThisSet(i);
+    }
+}
+
+void KySNMPRequest2Edits::GetDone() {
+    if (ListView && AutoEnable == 1 && Request.VarList.ItemType == MVT_FMV) EnableControls(false);
+    if (OnGetDone) OnGetDone();
+}
+
+void KySNMPRequest2Edits::SetDone() {
+    if (OnSetDone) OnSetDone();
+}
+
+void KySNMPRequest2Edits::ListItemSelected(QTreeWidgetItem*, bool selected) {
+    if (!selected) return;
+    if (AutoEnable == 1) EnableControls(true);
+    if (ListView) ReadSelectedRow();
+    ValuesToControls(-1);
+}
