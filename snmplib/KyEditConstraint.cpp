@@ -415,10 +415,14 @@ void KyEditConstraint::Refuse(QLineEdit* edit, int code) {
 
 void KyEditConstraint::Refocus(QLineEdit* edit) {
     // Queued: the focus change that led here finishes first. The window comes back too, since a message
-    // box may have taken it.
-    QTimer::singleShot(0, edit, [edit] {
-        edit->activateWindow();
-        edit->setFocus(Qt::OtherFocusReason);
+    // box may have taken it. The edit the focus is taken from was only passed through: checking it now
+    // could send two refused edits taking the focus from each other for ever.
+    QTimer::singleShot(0, this, [this, target = QPointer<QLineEdit>(edit)] {
+        if (!target) return;
+        Exiting = true;
+        target->activateWindow();
+        target->setFocus(Qt::OtherFocusReason);
+        Exiting = false;
     });
 }
 

@@ -91,11 +91,11 @@ private:
     void OnExit(QLineEdit* edit);
     int CheckValue(const EditConstraint_s& record, QLineEdit* edit) const;
     void Refuse(QLineEdit* edit, int code);
-    static void Refocus(QLineEdit* edit);
+    void Refocus(QLineEdit* edit);
     void PostFocusMove(QLineEdit* edit);
 
     QPointer<QWidget> OwnerWindow;
     bool RememberTexts;
     std::vector<std::unique_ptr<EditConstraint_s>> Records;
-    bool Exiting = false;  // a message box is up: the focus moves it causes are no exits
+    bool Exiting = false;  // a message box is up, or the focus goes back: such focus moves are no exits
 };

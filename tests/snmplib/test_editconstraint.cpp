@@ -234,6 +234,16 @@ TEST_F(EditConstraintTest, RememberedTextComesBackAfterAFailure) {
     EXPECT_EQ(edit->text(), "100");
 }
 
+TEST_F(EditConstraintTest, TwoRefusedEditsNeverTakeTheFocusFromEachOther) {
+    constraint->Attach("%s{l4n}", next);
+    attach("%s{l4n}");
+    MessageBoxes boxes;
+    leave();
+    settle();
+    EXPECT_EQ(boxes.Texts, QStringList{" Empty value is not allowed!"});
+    EXPECT_TRUE(edit->hasFocus());
+}
+
 TEST_F(EditConstraintTest, ConstraintWithoutRememberingKeepsTheFirstText) {
     constraint = std::make_unique<KyEditConstraint>(form.get(), false);
     attach("%u{x10}");
