@@ -1,6 +1,7 @@
 #include "KyEditConstraint.h"
 
 #include "KyCodec.h"
+#include "KyControlEvents.h"
 #include "KyException.h"
 #include "KyNumList.h"
 #include "KySNMPStatus.h"
@@ -8,7 +9,6 @@
 #include "KyValidators.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -128,8 +128,24 @@ void removeCharacter(QLineEdit* edit, const QString& text, int position) {
 
 KyEditConstraint::KyEditConstraint(QWidget* owner, bool rememberText) : OwnerWindow(owner), RememberTexts(rememberText) {}
 
-// The records go with the constraint; Qt drops its connections and event filters by itself.
-KyEditConstraint::~KyEditConstraint() = default;
+// Edits may outlive the constraint (a page keeps its form): they must not call into it any more.
+KyEditConstraint::~KyEditConstraint() {
+    for (auto& record : Records) Unhook(*record);
+}
+
+void KyEditConstraint::Unhook(EditConstraint_s& record) {
+    disconnect(record.onChange);
+    delete record.onExit;
+}
+
+// No exception leaves an event handler.
+void KyEditConstraint::Guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        showMessage(OwnerWindow, QString::fromLatin1(e.what()));
+    }
+}
 
 void KyEditConstraint::ParseFormat(const std::string& format, EditConstraint_s& r) {
     const std::size_t length = format.size();
@@ -226,14 +242,10 @@ void KyEditConstraint::Attach(const std::string& format, QLineEdit* edit, KyEdit
     // For a number list the length counts numbers, not characters.
     const int maxLength = record->type == 'n' ? 0 : record->maxLength;
     edit->setMaxLength(maxLength > 0 ? maxLength : 32767);
-    record->onChange = connect(edit, &QLineEdit::textChanged, this, [this, edit] {
-        try {
-            OnChange(edit);
-        } catch (const std::exception& e) {
-            showMessage(OwnerWindow, QString::fromLatin1(e.what()));
-        }
+    record->onChange = KyControlEvents::onChange(edit, this, [this, edit] { Guarded([&] { OnChange(edit); }); });
+    record->onExit = KyControlEvents::onExit(edit, [this, edit] {
+        if (!Exiting) Guarded([&] { OnExit(edit); });
     });
-    edit->installEventFilter(this);
     Records.push_back(std::move(record));
 }
 
@@ -254,8 +266,7 @@ void KyEditConstraint::AttachAll(const std::string& format, const std::vector<QL
 void KyEditConstraint::Detach(QLineEdit* edit) {
     for (auto it = Records.begin(); it != Records.end(); ++it) {
         if ((*it)->edit != edit) continue;
-        disconnect((*it)->onChange);
-        if (edit) edit->removeEventFilter(this);
+        Unhook(**it);
         Records.erase(it);
         return;
     }
@@ -272,21 +283,6 @@ KyEditConstraint::EditConstraint_s* KyEditConstraint::Find(const QLineEdit* edit
     for (const auto& r : Records)
         if (r->edit == edit) return r.get();
     return nullptr;
-}
-
-bool KyEditConstraint::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !Exiting) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* edit = qobject_cast<QLineEdit*>(watched);
-        if (edit && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            try {
-                OnExit(edit);
-            } catch (const std::exception& e) {
-                showMessage(OwnerWindow, QString::fromLatin1(e.what()));
-            }
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void KyEditConstraint::OnChange(QLineEdit* edit) {

@@ -64,9 +64,6 @@ signals:
     // text comes back, the focus stays where it went.
     void Exited(QLineEdit* edit);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct EditConstraint_s {
         QPointer<QLineEdit> edit;
@@ -83,9 +80,12 @@ private:
         char nextChar = 0;
         QString acceptedText;
         QMetaObject::Connection onChange;
+        QPointer<QObject> onExit;  // the edit's focus-out filter
     };
 
     static void ParseFormat(const std::string& format, EditConstraint_s& record);
+    void Unhook(EditConstraint_s& record);
+    void Guarded(const std::function<void()>& handler);
     EditConstraint_s* Find(const QLineEdit* edit) const;
     void OnChange(QLineEdit* edit);
     void OnExit(QLineEdit* edit);

@@ -390,6 +390,17 @@ TEST_F(EditConstraintTest, DetachedEditIsFreeAgain) {
     EXPECT_TRUE(boxes.Texts.isEmpty());
 }
 
+TEST_F(EditConstraintTest, EditOutlivingItsConstraintIsFree) {
+    attach("%u{x10}");
+    type("99");
+    constraint.reset();
+    MessageBoxes boxes;
+    leave();
+    type("abc");
+    EXPECT_EQ(edit->text(), "abc");
+    EXPECT_TRUE(boxes.Texts.isEmpty());
+}
+
 TEST_F(EditConstraintTest, NumberListLengthCountsNumbersNotCharacters) {
     edit->setMaxLength(5);
     attach("%n,{l3}");
