@@ -42,7 +42,7 @@ bool allAlive(const KyControlBinding& binding) {
 
 }  // namespace
 
-KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner) {}
+KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner), Constraint(owner, true) {}
 
 KySNMPRequest2Edits::~KySNMPRequest2Edits() {
     Destroying = 1;
@@ -95,7 +95,8 @@ void KySNMPRequest2Edits::BindPartComboBox(int varIndex, int byteOffset, int par
 }
 
 void KySNMPRequest2Edits::bindEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
-                                    const std::string& format, const std::vector<QLineEdit*>& edits) {
+                                    const std::string& format, const std::vector<QLineEdit*>& edits,
+                                    KyEditValidator validator) {
     Request.VarList.GetVar(varIndex);
     // One edit per directive whose type letter is one of "shiufn"; "%%" and the like take none.
     std::size_t taken = 0;
@@ -104,6 +105,7 @@ void KySNMPRequest2Edits::bindEdits(int varIndex, int byteOffset, int partSyntax
         if (std::strchr("shiufn", format[at + 1])) ++taken;
     }
     if (taken == 0 || edits.size() < taken) throw KyException(-522);
+    Constraint.AttachAll(format, edits, std::move(validator));
     KyControlBinding binding;
     binding.VarIndex = varIndex;
     binding.ByteOffset = byteOffset;
@@ -113,14 +115,18 @@ void KySNMPRequest2Edits::bindEdits(int varIndex, int byteOffset, int partSyntax
     Bindings.push_back(std::move(binding));
 }
 
-void KySNMPRequest2Edits::BindEdits(int varIndex, const std::string& format, const std::vector<QLineEdit*>& edits) {
-    bindEdits(varIndex, 0, Request.VarList.GetVar(varIndex).Syntax, nullptr, format, edits);
+void KySNMPRequest2Edits::BindEdits(int varIndex, const std::string& format, const std::vector<QLineEdit*>& edits,
+                                    KyEditValidator validator) {
+    bindEdits(varIndex, 0, Request.VarList.GetVar(varIndex).Syntax, nullptr, format, edits, std::move(validator));
 }
 
 void KySNMPRequest2Edits::BindPartEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
-                                        const std::string& format, const std::vector<QLineEdit*>& edits) {
-    bindEdits(varIndex, byteOffset, partSyntax, options, format, edits);
+                                        const std::string& format, const std::vector<QLineEdit*>& edits,
+                                        KyEditValidator validator) {
+    bindEdits(varIndex, byteOffset, partSyntax, options, format, edits, std::move(validator));
 }
+
+void KySNMPRequest2Edits::SetConstraintOwner(QWidget* owner) { Constraint.SetOwner(owner); }
 
 void KySNMPRequest2Edits::bindNumbered(int varIndex, const std::string& numbers, std::vector<QWidget*> controls) {
     const KySNMPVar& var = Request.VarList.GetVar(varIndex);
@@ -147,7 +153,12 @@ void KySNMPRequest2Edits::BindControlList(int varIndex, const std::string& partN
 }
 
 void KySNMPRequest2Edits::Unbind(int varIndex) {
-    std::erase_if(Bindings, [varIndex](const KyControlBinding& b) { return b.VarIndex == varIndex; });
+    std::erase_if(Bindings, [this, varIndex](const KyControlBinding& b) {
+        if (b.VarIndex != varIndex) return false;
+        for (const auto& control : b.Controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(control.data())) Constraint.Detach(edit);
+        return true;
+    });
 }
 
 void KySNMPRequest2Edits::EnableControls(bool enabled) {
@@ -243,7 +254,11 @@ void KySNMPRequest2Edits::ValuesToControls(int which) {
         if (which != -1 && binding.VarIndex != which) continue;
         const KySNMPVar& var = Request.VarList.GetVar(binding.VarIndex);
         if (var.Access & afInvalid) continue;
-        if (allAlive(binding)) ValueToBinding(binding, var);
+        if (!allAlive(binding)) continue;
+        ValueToBinding(binding, var);
+        // A rejected entry then brings back what the device holds, never an empty text.
+        for (const auto& control : binding.Controls)
+            if (auto* edit = qobject_cast<QLineEdit*>(control.data())) Constraint.RememberText(edit);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KyControlBinding.h"
+#include "KyEditConstraint.h"
 #include "KySNMPRequest2Controls.h"
 
 #include <QMetaObject>
@@ -33,8 +34,12 @@ public:
     std::function<void()> OnSetDone;
     QPointer<QTreeWidget> ListView;
     std::vector<KyControlBinding> Bindings;  // in bind order
+    KyEditConstraint Constraint;  // the input rules of the bound edits
     std::uint8_t AutoEnable = 1;
     std::uint8_t Destroying = 0;
+
+    // The Add and Edit dialogs of list pages borrow the page's edits and own the constraint's boxes meanwhile.
+    void SetConstraintOwner(QWidget* owner);
 
     // Read-only, whole rows, single selection; its columns from the list. With autoEnable, the bound
     // controls are disabled after a completed walk of an MVT_FMV list until a row is selected.
@@ -44,16 +49,18 @@ public:
     void BindStaticText(int varIndex, QLabel* text);
     void BindComboBox(int varIndex, QComboBox* combo);
     void BindRadioGroup(int varIndex, KyRadioGroup* group, int columns = 0);
-    // One edit per "%" directive of type s, h, i, u, f or n in the format.
-    void BindEdits(int varIndex, const std::string& format, const std::vector<QLineEdit*>& edits);
+    // One edit per "%" directive of type s, h, i, u, f or n in the format, each with its directive as input
+    // rule; a bad format raises -2 before anything is bound.
+    void BindEdits(int varIndex, const std::string& format, const std::vector<QLineEdit*>& edits,
+                   KyEditValidator validator = {});
     // bitNumbers: a comma list, one check box per number; bit 0 is the highest bit of the first octet.
     void BindCheckBoxBits(int varIndex, const std::string& bitNumbers, const std::vector<QCheckBox*>& boxes);
     // As BindCheckBoxBits, with the first as many controls of the list as there are numbers.
     void BindControlList(int varIndex, const std::string& partNumbers, const std::vector<QWidget*>& controls);
     void BindPartComboBox(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options, QComboBox* combo);
     void BindPartEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
-                       const std::string& format, const std::vector<QLineEdit*>& edits);
-    // Forgets every binding of the variable; a second call does nothing.
+                       const std::string& format, const std::vector<QLineEdit*>& edits, KyEditValidator validator = {});
+    // Forgets every binding of the variable and the input rules of its edits; a second call does nothing.
     void Unbind(int varIndex);
 
     void EnableControls(bool enabled);
@@ -76,7 +83,7 @@ protected:
 private:
     void bindOne(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options, QWidget* control);
     void bindEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
-                   const std::string& format, const std::vector<QLineEdit*>& edits);
+                   const std::string& format, const std::vector<QLineEdit*>& edits, KyEditValidator validator);
     void bindNumbered(int varIndex, const std::string& numbers, std::vector<QWidget*> controls);
     std::vector<int> cellOrder() const;
     void showBinding(const KyControlBinding& binding);

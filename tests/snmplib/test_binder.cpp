@@ -1,11 +1,14 @@
 // Binding objects against the switch simulator: a small form read and written back, table walks into a
 // list view, Stop, one operation at a time, reporting on the status line and in message boxes, and a page
 // closed while a slow walk runs.
+#include "KyException.h"
 #include "KyOptionList.h"
 #include "KyRadioGroup.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPStatus.h"
 #include "KySNMPTarget.h"
+#include "MessageBoxes.h"
+#include "SimTarget.h"
 #include "SimAgent.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 #include <functional>
@@ -65,34 +65,6 @@ std::string dataFile() {
     return here.substr(0, here.rfind('/')) + "/data/binding.txt";
 }
 
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return done();
-}
-
-// Answers the message boxes and keeps what they said.
-class MessageBoxes {
-public:
-    MessageBoxes() {
-        QObject::connect(&Timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                Titles << box->windowTitle();
-                Texts << box->text();
-                box->accept();
-            }
-        });
-        Timer.start(5);
-    }
-    QStringList Titles;
-    QStringList Texts;
-
-private:
-    QTimer Timer;
-};
-
 // A binder that counts its slots, as pages and subclasses see them.
 class CountingBinder : public KySNMPRequest2Edits {
 public:
@@ -126,18 +98,7 @@ protected:
 
     void SetUp() override {
         SimAgentTest::SetUp();
-        static QTemporaryDir counterDir;
-        if (!snmpSessionStarted()) startSNMPSession(counterDir.path().toStdString());
-        DefaultSNMPDevice = {"127.0.0.1", std::uint16_t(sim->port())};
-        DefaultSNMPSecurity = {};
-        DefaultSNMPSecurity.Version = 1;
-        DefaultSNMPSecurity.ReadCommunity = "tamber";
-        DefaultSNMPSecurity.WriteCommunity = "quiltry";
-        DefaultSNMPSecurity.SecurityModel = 2;
-        DefaultSNMPSecurity.SecurityLevel = 1;
-        DefaultSNMPSecurity.AuthProtocol = 1;
-        DefaultSNMPSecurity.PrivProtocol = 1;
-        DefaultSNMPTimeout = 30;
+        targetSimulator(*sim);
     }
 
     // The fixture's binders exist before the simulator does: give them the target a new request copies.
@@ -259,6 +220,19 @@ TEST_P(FormTest, FailedReadNeverLeavesAnOldOk) {
     binder.Get();
     ASSERT_TRUE(idle(binder));
     EXPECT_TRUE(status->text().startsWith("Get: (SNMPClass) SNMP request timed out!")) << status->text().toStdString();
+}
+
+TEST_P(FormTest, FailureWhileFillingTheControlsIsReportedAndLeavesTheBinderIdle) {
+    binder.BindControl(Spare, new QPlainTextEdit(&form));
+    if (GetParam() == 0) {
+        EXPECT_THROW(binder.Get(), KyException);
+    } else {
+        ASSERT_TRUE(binder.Get());
+        ASSERT_TRUE(idle(binder));
+        EXPECT_TRUE(status->text().contains("Bad type of the associated visual control!")) << status->text().toStdString();
+    }
+    EXPECT_EQ(binder.Busy, 0);
+    EXPECT_EQ(name->text(), "core-sw") << "controls before the failing one got their values";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModes, FormTest, ::testing::Values(std::uint8_t(0), std::uint8_t(1)),

@@ -1,11 +1,13 @@
 // Values between variables and form controls: each control class both ways, pieces and bits of a value,
 // the several-edit forms, the list view, and the Qt signals that stand for the controls' events.
 #include "KyControlEvents.h"
+#include "ExceptionCode.h"
 #include "KyException.h"
 #include "KyOptionList.h"
 #include "KyRadioGroup.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPStatus.h"
+#include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -53,15 +55,6 @@ constexpr KySNMPVarDesc FormVars[] = {
     {"1.3.6.1.4.1.32473.98.1.13", "Octets", sxOctetStr, afReadWrite, nullptr},
     {"1.3.6.1.4.1.32473.98.1.4", "Admin", sxInteger, afReadWrite, &SwitchList},
     {nullptr, nullptr, 0, 0, nullptr}};
-
-int codeOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KyException& error) {
-        return error.code();
-    }
-    return 0;
-}
 
 std::string text(const QString& s) { return s.toStdString(); }
 
@@ -274,11 +267,11 @@ TEST_F(Binding, BindOperationsCheckTheirControls) {
     EXPECT_EQ(codeOf([&] { binder.BindControl(99, make<QLineEdit>()); }), -12);
 }
 
-TEST_F(Binding, EditsAreTakenOnePerDirective) {
+TEST_F(Binding, EditsAreTakenOnePerDirectiveWithItsInputRule) {
     struct Case {
         const char* format;
         std::size_t edits;
-    } cases[] = {{"%s{I}", 1}, {"%i{x255}.%i{x255}", 2}, {"%%%u", 1}, {"%n,{l3}%h", 2}, {"%x%s", 1}};
+    } cases[] = {{"%s{I}", 1}, {"%i{x255}%i{x255}", 2}, {"%n,{l3}%h", 2}, {"%u{x100}", 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format);
         binder.Unbind(Name);
@@ -289,6 +282,28 @@ TEST_F(Binding, EditsAreTakenOnePerDirective) {
     }
     binder.Unbind(Name);
     EXPECT_EQ(codeOf([&] { binder.BindEdits(Name, "%s%s", {make<QLineEdit>()}); }), -522);
+    EXPECT_EQ(codeOf([&] { binder.BindEdits(Name, "%s{q}", {make<QLineEdit>()}); }), -2);
+    EXPECT_TRUE(binder.Bindings.empty());
+}
+
+TEST_F(Binding, ARefusedEntryBringsBackTheValueRead) {
+    MessageBoxes boxes;
+    auto* edit = make<QLineEdit>();
+    binder.BindEdits(Switch, "%u{x100}", {edit});
+    var(Switch).Value = "42";
+    binder.ValuesToControls(Switch);
+    edit->setText("99");
+    edit->setText("");  // typed over, then left with a value out of range
+    edit->setText("500");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &leave);
+    EXPECT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(edit->text(), "42");
+
+    binder.Unbind(Switch);
+    edit->setText("500");
+    QApplication::sendEvent(edit, &leave);
+    EXPECT_EQ(boxes.Texts.size(), 1) << "an unbound edit has no input rule any more";
 }
 
 TEST_F(Binding, CheckBoxBitsCountFromTheHighestBit) {
@@ -381,7 +396,7 @@ TEST_F(Binding, SeveralEditsNeedEnoughEditsAndValidParts) {
 
     binder.Unbind(0);
     std::vector<QLineEdit*> four{make<QLineEdit>(), make<QLineEdit>(), make<QLineEdit>(), make<QLineEdit>()};
-    binder.BindEdits(0, "%i%i%i%i", four);
+    binder.BindEdits(0, "%s%s%s%s", four);
     var(0).Value = "(NULL)";
     four[0]->setText("keep");
     binder.ValuesToControls(0);

@@ -1,4 +1,5 @@
 // The raw octets behind value texts, from which the bindings cut their pieces.
+#include "ExceptionCode.h"
 #include "KyException.h"
 #include "KyRawValue.h"
 #include "KySNMPVarDesc.h"
@@ -13,15 +14,6 @@ std::string bytes(std::initializer_list<int> values) {
     std::string octets;
     for (int v : values) octets += char(v);
     return octets;
-}
-
-int codeOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KyException& error) {
-        return error.code();
-    }
-    return 0;
 }
 
 TEST(RawValue, TextsBecomeOctetsInTheirByteOrder) {
