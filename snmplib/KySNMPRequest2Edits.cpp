@@ -45,7 +45,7 @@ bool allAlive(const KyControlBinding& binding) {
 KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner), Constraint(owner, true) {}
 
 KySNMPRequest2Edits::~KySNMPRequest2Edits() {
-    Destroying = 1;
+    // The page's own selection handlers are connections of their own and stay as they are.
     QObject::disconnect(Selection);
     Bindings.clear();
 }
@@ -340,6 +340,12 @@ void KySNMPRequest2Edits::CollectForSet() {
     }
     Provided.assign(std::size_t(list.GetCount()), false);
     if (ListView) ReadSelectedRow();
+    // A column whose walk ended before the row's gives no value to write.
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if (list.GetVar(i).Value != "(NOTDONE)") continue;
+        list.GetVar(i).Value.clear();
+        Provided[std::size_t(i)] = false;
+    }
     ControlsToValues(-1);
     // A settable variable that no control, list cell or value provides is not written as empty or 0.
     for (int i = 0; i < list.GetCount(); ++i) {

@@ -36,7 +36,6 @@ public:
     std::vector<KyControlBinding> Bindings;  // in bind order
     KyEditConstraint Constraint;  // the input rules of the bound edits
     std::uint8_t AutoEnable = 1;
-    std::uint8_t Destroying = 0;
 
     // The Add and Edit dialogs of list pages borrow the page's edits and own the constraint's boxes meanwhile.
     void SetConstraintOwner(QWidget* owner);

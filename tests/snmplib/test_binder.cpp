@@ -334,6 +334,21 @@ TEST_F(ListTest, ReadAskedRightAfterAWriteWaitsForItsAnswer) {
     EXPECT_EQ(row(1)[1], "TWO");
 }
 
+TEST_F(ListTest, ColumnMissingFromTheChosenRowIsNotWritten) {
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(idle(binder));
+    list->setCurrentItem(list->topLevelItem(2));
+    sim->clearLog();
+    ASSERT_TRUE(binder.Set(0));
+    ASSERT_TRUE(idle(binder));
+    const auto sets = ofKind(sim->log(), "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_EQ(sets[0].bindings.size(), 2u);
+    EXPECT_EQ(sets[0].bindings[0].oid, std::string(TableColumn) + ".2.3");
+    EXPECT_EQ(sets[0].bindings[1].oid, std::string(TableColumn) + ".4.3");
+    EXPECT_EQ(sets[0].bindings[1].value, "0xe1");
+}
+
 TEST_F(ListTest, SynchronousWriteFailureIsABoxAndTheListIsReadAgain) {
     MessageBoxes boxes;
     QApplication::setApplicationDisplayName("TRV5124");
