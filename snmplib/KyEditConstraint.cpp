@@ -62,40 +62,21 @@ int readDecimal(const std::string& text, std::size_t& pos, std::size_t end) {
     return value;
 }
 
-// Position of the first character the type does not let through, -1 when all pass.
-int firstBadCharacter(char type, char delimiter, const QString& text) {
-    bool point = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        switch (type) {
-        case 'i':
-            if (!isDigit(c) && !(c == QLatin1Char('-') && i == 0)) return i;
-            break;
-        case 'u':
-            if (!isDigit(c)) return i;
-            break;
-        case 'f':
-            if (c == QLatin1Char('.') && !point) {
-                point = true;
-                break;
-            }
-            if (!isDigit(c) && !(c == QLatin1Char('-') && i == 0)) return i;
-            break;
-        case 'h':
-            if (!isHexDigit(c)) return i;
-            break;
-        case 'n':
-            if (c == QLatin1Char(delimiter)) {
-                if (i == 0 || text[i - 1] == QLatin1Char(delimiter)) return i;
-            } else if (!isDigit(c)) {
-                return i;
-            }
-            break;
-        default:
-            return -1;
-        }
+// Whether the type lets c follow the text kept so far. Judging every character against what is kept
+// before it gives the same text as taking out the first bad character again and again.
+bool allowed(char type, char delimiter, const QString& kept, QChar c) {
+    switch (type) {
+    case 'i': return isDigit(c) || (c == QLatin1Char('-') && kept.isEmpty());
+    case 'u': return isDigit(c);
+    case 'f':
+        return isDigit(c) || (c == QLatin1Char('-') && kept.isEmpty()) ||
+               (c == QLatin1Char('.') && !kept.contains(QLatin1Char('.')));
+    case 'h': return isHexDigit(c);
+    case 'n':
+        if (c == QLatin1Char(delimiter)) return !kept.isEmpty() && kept.back() != QLatin1Char(delimiter);
+        return isDigit(c);
+    default: return true;
     }
-    return -1;
 }
 
 // A bound of the number list, cut to an unsigned 32-bit number.
@@ -114,14 +95,6 @@ bool readNumber(const std::string& text, double& value) {
 void showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     box.exec();
-}
-
-// Removes one character, keeping the caret where the user was typing.
-void removeCharacter(QLineEdit* edit, const QString& text, int position) {
-    const int caret = edit->cursorPosition();
-    QPointer<QLineEdit> guard(edit);
-    edit->setText(QString(text).remove(position, 1));  // runs the change handler for the new text
-    if (guard) guard->setCursorPosition(std::min(caret > position ? caret - 1 : caret, int(guard->text().size())));
 }
 
 }  // namespace
@@ -290,18 +263,28 @@ void KyEditConstraint::OnChange(QLineEdit* edit) {
     EditConstraint_s* r = Find(edit);
     if (!r || text.isEmpty() || isPlaceholder(text)) return;
 
-    if (r->nextChar) {
-        const int at = text.indexOf(QLatin1Char(r->nextChar));
-        if (at >= 0) {
-            removeCharacter(edit, text, at);
-            PostFocusMove(edit);
-            return;
+    // One pass over the whole text, so that a long paste is no deep recursion of change events.
+    QString kept;
+    bool moveOn = false, refused = false;
+    const int caret = edit->cursorPosition();
+    int caretAfter = caret;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool next = r->nextChar && c == QLatin1Char(r->nextChar);
+        if (!next && allowed(r->type, r->delimiter, kept, c)) {
+            kept += c;
+            continue;
         }
+        (next ? moveOn : refused) = true;
+        if (i < caret) --caretAfter;
     }
-    const int bad = firstBadCharacter(r->type, r->delimiter, text);
-    if (bad >= 0) {
-        removeCharacter(edit, text, bad);
-        QApplication::beep();
+    if (moveOn || refused) {
+        QPointer<QLineEdit> guard(edit);
+        edit->setText(kept);  // runs this handler again for the text that passed
+        if (!guard) return;
+        edit->setCursorPosition(caretAfter);
+        if (refused) QApplication::beep();
+        if (moveOn) PostFocusMove(edit);
         return;
     }
 

@@ -145,6 +145,12 @@ TEST_F(EditConstraintTest, TypingKeepsOnlyWhatTheTypeAllows) {
     }
 }
 
+TEST_F(EditConstraintTest, PastedTextIsFilteredAsAWhole) {
+    attach("%i");
+    edit->insert(QString(16000, QLatin1Char('x')) + "12" + QString(16000, QLatin1Char('-')) + "3");
+    EXPECT_EQ(edit->text(), "123");
+}
+
 TEST_F(EditConstraintTest, RemovedCharacterKeepsTheCaretInPlace) {
     attach("%i");
     type("1234");
