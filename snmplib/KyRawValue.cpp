@@ -133,7 +133,14 @@ std::string TextToOctets(const std::string& text, int syntax) {
     case sxDateTime: return KyDateTime(text).ToWire();
     case sxBCDateTime: return littleEndian(std::bit_cast<std::uint64_t>(TextToDayCount(text)), 8);
     case sxDisplayStr: return text;
-    case sxInetAddress: return text.size() <= 16 ? ipv4Octets(text) : hexOctets(text, -21);
+    case sxInetAddress:
+        // Short texts are dotted addresses, except the hex of an address of up to eight octets.
+        if (text.size() <= 16) {
+            if (auto octets = parseIPv4Address(text)) return *octets;
+            if (auto octets = OctetStr::from_hex_string(text); octets && text.size() > 8) return *octets;
+            throw KyException(-19);
+        }
+        return hexOctets(text, -21);
     case sxBool8: return std::string(1, char(text == "true"));
     case sxInt8: return std::string(1, char(number(text, -128, 255)));
     case sxUInt8: return std::string(1, char(number(text, 0, 255)));

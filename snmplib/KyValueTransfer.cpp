@@ -255,11 +255,15 @@ bool IsWholeValue(const KyControlBinding& binding, const KySNMPVar& var) {
 
 void ValueToBinding(const KyControlBinding& binding, const KySNMPVar& var) {
     std::string t = var.Options ? var.Options->LabelToValue(var.Value) : var.Value;
-    std::string o = valueOctets(t, var.Syntax);
     const KyOptionList* options = optionsOf(binding, var);
+    // Only pieces, bits and several edits need the octets: a whole value shows its text even when the
+    // agent answered with another type than expected.
+    std::string o;
     if (!IsWholeValue(binding, var)) {
-        o = ExtractPart(o, binding.ByteOffset, binding.PartSyntax);
+        o = ExtractPart(valueOctets(t, var.Syntax), binding.ByteOffset, binding.PartSyntax);
         t = OctetsToText(o, binding.PartSyntax);
+    } else if (!binding.PartNumbers.empty() || binding.Controls.size() > 1) {
+        o = valueOctets(t, var.Syntax);
     }
     if (options) t = options->ValueToLabel(t);
 

@@ -125,6 +125,10 @@ TEST_F(Binding, WholeValuesPassThroughTheirRawForm) {
     number->setText("12abc");
     EXPECT_EQ(codeOf([&] { binder.ControlsToValues(Switch); }), -8) << "a typo must not be written as a number";
     EXPECT_EQ(var(Switch).Value, "12");
+
+    var(Switch).Value = "0A0B";  // an agent that answered an octet string for a number
+    EXPECT_EQ(codeOf([&] { binder.ValuesToControls(Switch); }), 0);
+    EXPECT_EQ(number->text(), "0A0B");
 }
 
 TEST_F(Binding, CheckBoxWithAnOptionListIsCheckedForItsSecondRow) {

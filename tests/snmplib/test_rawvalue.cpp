@@ -45,6 +45,7 @@ TEST(RawValue, TextsBecomeOctetsInTheirByteOrder) {
         {"inet address, four octets", sxInetAddress, "10.0.0.1", bytes({10, 0, 0, 1})},
         {"inet address, hex beyond 16 characters", sxInetAddress, "20010DB8000000000000000000000001",
          bytes({0x20, 1, 0x0D, 0xB8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})},
+        {"inet address of eight octets, hex", sxInetAddress, "0A00000100000005", bytes({10, 0, 0, 1, 0, 0, 0, 5})},
         {"one-byte truth", sxBool8, "true", bytes({1})},
         {"signed byte", sxInt8, "-1", bytes({0xFF})},
         {"unsigned byte", sxUInt8, "200", bytes({200})},
@@ -78,6 +79,7 @@ TEST(RawValue, TextsThatAreNoValueAreInputErrorsNotZeros) {
         {"odd hex", sxOctetStr, "A0F", -7},
         {"bad MAC", sxMacAddress, "00-1B-XX", -23},
         {"bad OID", sxObjectId, "1..3", -417},
+        {"short inet address that is neither", sxInetAddress, "10.0.0", -19},
         {"unknown syntax", 99, "1", -511},
     };
     for (const Case& c : cases) {
