@@ -322,6 +322,19 @@ TEST_F(Binding, CheckBoxBitsCountFromTheHighestBit) {
     EXPECT_TRUE(c->isChecked());
 }
 
+TEST_F(Binding, ControlListTakesAsManyControlsAsNumbers) {
+    std::vector<QWidget*> boxes{make<QCheckBox>(), make<QCheckBox>(), make<QCheckBox>(), make<QCheckBox>()};
+    binder.BindControlList(Ports, "8,9", boxes);
+    ASSERT_EQ(binder.Bindings.back().ControlCount(), 2);
+    var(Ports).Value = "0040";
+    binder.ValuesToControls(Ports);
+    EXPECT_FALSE(static_cast<QCheckBox*>(boxes[0])->isChecked());
+    EXPECT_TRUE(static_cast<QCheckBox*>(boxes[1])->isChecked());
+    EXPECT_EQ(codeOf([&] { binder.BindControlList(Ports, "0,1,2", {boxes[0], boxes[1]}); }), -522);
+    EXPECT_EQ(codeOf([&] { binder.BindControlList(Ports, "0,x", boxes); }), -12);
+    EXPECT_EQ(binder.Bindings.size(), 1u);
+}
+
 TEST_F(Binding, UnbindForgetsEveryBindingOfTheVariableAndKeepsThePagesHandlers) {
     auto* combo = make<QComboBox>();
     int pageHandler = 0;
