@@ -1,0 +1,300 @@
+#include "FrontPanelForm.h"
+
+#include "KySNMPLedColorMapList.h"
+#include "KySNMPRequest2Edits.h"
+#include "KySNMPRequest2Leds.h"
+#include "Oid_device.h"
+#include "Oid_stacking.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+const char* const PortButtonStyle =
+    "QToolButton { border: none; background: transparent; }"
+    "QToolButton:hover { border: 1px solid rgb(120, 190, 255); }"
+    "QToolButton:checked { border: 2px solid rgb(40, 150, 255); background: rgba(40, 150, 255, 90); }";
+
+void setWindowColour(QWidget* w, QColor colour) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, colour);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+// An RJ-45 jack: a dark opening with its latch notch towards the row's outer edge.
+void drawCopper(QPainter& p, const QRect& r, bool notchUp) {
+    p.setPen(QColor(20, 20, 20));
+    p.setBrush(QColor(160, 164, 168));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect hole = r.adjusted(3, 3, -3, -3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(15, 15, 18));
+    p.drawRect(hole);
+    const int notchWidth = hole.width() / 3;
+    const QRect notch(hole.center().x() - notchWidth / 2, notchUp ? hole.top() - 2 : hole.bottom() - 1, notchWidth, 3);
+    p.drawRect(notch);
+    // The contacts.
+    p.setPen(QColor(190, 160, 60));
+    const int y = notchUp ? hole.bottom() - 2 : hole.top() + 2;
+    for (int x = hole.left() + 3; x < hole.right() - 2; x += 2) p.drawPoint(x, y);
+}
+
+// An SFP cage: bright metal with the dark slot of the module.
+void drawFibre(QPainter& p, const QRect& r) {
+    QLinearGradient metal(r.topLeft(), r.bottomLeft());
+    metal.setColorAt(0, QColor(215, 218, 222));
+    metal.setColorAt(1, QColor(150, 154, 160));
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(metal);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(25, 25, 30));
+    p.drawRect(r.adjusted(3, 4, -3, -4));
+}
+
+void drawCaption(QPainter& p, const QPoint& at, const QString& text) {
+    QFont font = p.font();
+    font.setPixelSize(7);
+    p.setFont(font);
+    p.setPen(QColor(200, 205, 210));
+    p.drawText(at, text);
+}
+
+}  // namespace
+
+const KySNMPLedColorMapList& LedColorMap(TLedMapKind kind) {
+    switch (kind) {
+    case TLedMapKind::System: return SystemLedColorMap;
+    case TLedMapKind::Port: return PortLedColorMap;
+    case TLedMapKind::Uplink: return UplinkLedColorMap;
+    case TLedMapKind::FibreUplink: return FibreUplinkLedColorMap;
+    }
+    return PortLedColorMap;
+}
+
+TFrontPanelForm::TFrontPanelForm(const TPanelModel& model, QWidget* owner) : QWidget(owner), Model(model) {
+    BuildForm();
+}
+
+TFrontPanelForm::~TFrontPanelForm() { FormClose(); }
+
+void TFrontPanelForm::BuildForm() {
+    setObjectName(QString::fromStdString(Model.ClassName).mid(1));
+    setFixedSize(Model.ClientArea);
+
+    if (Model.RegistersButtons) {
+        for (int n = 1; n <= Model.ButtonCount(); ++n) {
+            auto* button = new QToolButton(this);
+            button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
+            button->setGeometry(Model.Buttons[n - 1]);
+            button->setCheckable(true);
+            button->setCursor(Qt::PointingHandCursor);
+            button->setStyleSheet(QString::fromLatin1(PortButtonStyle));
+            connect(button, &QToolButton::toggled, this, [this, button](bool down) { PortButtonToggled(button, down); });
+            Buttons.push_back(button);
+        }
+    }
+
+    for (const std::vector<TLedHost>* hosts : {&Model.SystemHosts, &Model.RowHosts, &Model.UplinkHosts})
+        for (const TLedHost& h : *hosts) AddHost(h.Name, h.Rect);
+    for (const TComboPlace& c : Model.Combos) {
+        AddHost(c.MainHost, c.MainRect);
+        AddHost(c.ComboHost, c.ComboRect);
+    }
+
+    if (Model.Badge != TBadgeKind::None) {
+        QWidget* badgeParent = this;
+        QRect imageRect = Model.BadgeRect;
+        if (Model.BadgeFrame) {
+            auto* panel1 = new QFrame(this);
+            panel1->setObjectName(QStringLiteral("Panel1"));
+            panel1->setGeometry(Model.BadgeRect);
+            setWindowColour(panel1, Qt::black);
+            badgeParent = panel1;
+            imageRect = QRect(1, 1, Model.BadgeRect.width() - 2, Model.BadgeRect.height() - 2);
+        }
+        Image2 = new QLabel(badgeParent);
+        Image2->setObjectName(QStringLiteral("Image2"));
+        Image2->setGeometry(imageRect);
+        Image2->setScaledContents(true);
+    }
+
+    ST_ComboPortLinkStatus = new QLabel(QStringLiteral("ST_ComboPortLinkStatus"), this);
+    ST_ComboPortLinkStatus->setObjectName(QStringLiteral("ST_ComboPortLinkStatus"));
+    ST_ComboPortLinkStatus->hide();
+}
+
+QWidget* TFrontPanelForm::AddHost(const std::string& name, const QRect& rect) {
+    auto* host = new QFrame(this);
+    host->setObjectName(QString::fromStdString(name));
+    host->setGeometry(rect);
+    setWindowColour(host, QColor::fromRgb(LedWindowColour));
+    return host;
+}
+
+QToolButton* TFrontPanelForm::PortButton(int n) const {
+    return n >= 1 && n <= int(Buttons.size()) ? Buttons[n - 1] : nullptr;
+}
+
+void TFrontPanelForm::PortButtonToggled(QToolButton* button, bool down) {
+    // One port down per panel; the main window keeps one down across panels.
+    if (!down) return;
+    for (QToolButton* other : Buttons)
+        if (other != button) other->setChecked(false);
+}
+
+void TFrontPanelForm::InitPanel(const TPanelHost& host) {
+    ProbeComboPorts(host);
+    try {
+        LedRequest = std::make_unique<KySNMPRequest2Leds>(this);
+        KySNMPVarList& leds = LedRequest->Request.VarList;
+        if (host.StackModeText == "enabled" && !Model.AlwaysStandaloneLed) {
+            // Its value keeps every octet: a zero byte does not end it.
+            leds = KySNMPVarList(PanelStackLedStatusVars, MVT_SV, 0);
+            leds.InstanceSuffix = std::to_string(UnitId);
+        } else {
+            leds = KySNMPVarList(PanelLedStatusVars, MVT_SV, 0);
+            leds.InstanceSuffix = "0";
+        }
+        LedRequest->Request.Timeout = LedTimeout;
+        LedRequest->SetByteLayout(2, Model.SystemLeds);
+        CreateLeds();
+        if (Model.Badge == TBadgeKind::ImageList2 && !host.ImageList2.empty())
+            SetBadge(host.ImageList2[std::size_t(UnitId) % host.ImageList2.size()]);
+        LedRequest->SetStatusTarget(host.StatusTarget);
+        leds.Name = " Led Status";
+        LedRequest->StartPolling(PollInterval);
+    } catch (const std::exception&) {
+        // What was built stays; the creator's own start of the polling reports on the status line.
+    }
+}
+
+void TFrontPanelForm::ProbeComboPorts(const TPanelHost& host) {
+    try {
+        LinkRequest = std::make_unique<KySNMPRequest2Edits>(this);
+        LinkRequest->Request.VarList = KySNMPVarList(PanelLinkStatusVars, MVT_SV, 0);
+        LinkRequest->Async = 0;
+        // A port whose read fails counts as not linked; nothing is reported.
+        LinkRequest->OnGetError = [](KySNMPRequest2Controls&, const KySNMPError&) {};
+        LinkRequest->BindControl(0, ST_ComboPortLinkStatus);
+        for (int k = 0; k < 4; ++k) {
+            if (host.BetweenRequests) host.BetweenRequests();
+            LinkRequest->Request.VarList.InstanceSuffix =
+                std::to_string(StackPort(Model.FirstCombo + k)) + "." + std::to_string(Model.ProbedMedium);
+            // A failed read leaves the text alone: it must not carry the previous port's answer.
+            ST_ComboPortLinkStatus->clear();
+            LinkRequest->Get();
+            ComboLinked[std::size_t(k)] = ST_ComboPortLinkStatus->text() == QLatin1String(LinkPassText);
+        }
+    } catch (const std::exception&) {
+        ComboLinked = {};
+    }
+}
+
+void TFrontPanelForm::CreateLeds() {
+    auto create = [this](const TLedHost& h) {
+        LedRequest->CreateLeds(0, h.Bytes, LedColorMap(h.Map), findChild<QWidget*>(QString::fromStdString(h.Name)),
+                               h.Left, h.Gap, KyLedShape::Rectangle, h.Led.width(), h.Led.height());
+    };
+    for (const TLedHost& h : Model.SystemHosts) create(h);
+    for (const TLedHost& h : Model.RowHosts) create(h);
+    PlaceComboLeds();
+    for (const TLedHost& h : Model.UplinkHosts) create(h);
+}
+
+void TFrontPanelForm::PlaceComboLeds() {
+    for (int k = 0; k < 4; ++k) {
+        const TComboPlace& place = Model.Combos[std::size_t(k)];
+        auto* mainHost = findChild<QWidget*>(QString::fromStdString(place.MainHost));
+        auto* comboHost = findChild<QWidget*>(QString::fromStdString(place.ComboHost));
+        QWidget* linkedHost = Model.LinkedOnCombo ? comboHost : mainHost;
+        QWidget* otherHost = Model.LinkedOnCombo ? mainHost : comboHost;
+        const bool linked = ComboLinked[std::size_t(k)] != 0;
+        QWidget* ledHost = linked ? linkedHost : otherHost;
+        QWidget* emptyHost = linked ? otherHost : linkedHost;
+        const int byte = Model.SystemLeds + 2 * (Model.FirstCombo + k - 1);
+        LedRequest->CreateLeds(0, std::to_string(byte), PortLedColorMap, ledHost, linked ? Model.LinkedLeft : Model.OtherLeft,
+                               Model.ComboGap, KyLedShape::Rectangle, Model.ComboLed.width(), Model.ComboLed.height());
+        setWindowColour(emptyHost, QColor::fromRgb(UnusedHostColour));
+        if (Model.HideUnusedComboHost) {
+            ledHost->show();
+            emptyHost->hide();
+        }
+    }
+}
+
+void TFrontPanelForm::RegisterPortButtons(const TPanelHost& host) {
+    for (int n = 1; n <= int(Buttons.size()); ++n) {
+        QToolButton* button = Buttons[std::size_t(n - 1)];
+        button->setToolTip(QStringLiteral("%1.%2").arg(StackPort(Model.ButtonPort(n))).arg(Model.ButtonMedium(n)));
+        if (host.PortButtons) host.PortButtons->push_back(button);
+    }
+    const std::size_t badge = std::size_t(UnitId - 1);
+    if (Model.Badge == TBadgeKind::ImageList1 && badge < host.ImageList1.size()) SetBadge(host.ImageList1[badge]);
+}
+
+void TFrontPanelForm::SetBadge(const QPixmap& image) {
+    if (Image2) Image2->setPixmap(image);
+}
+
+void TFrontPanelForm::FormClose() {
+    if (LedRequest) {
+        LedRequest->StopPolling();
+        LedRequest->Request.Active = 0;
+        LedRequest.reset();
+    }
+    if (LinkRequest) {
+        LinkRequest->Request.Active = 0;
+        LinkRequest.reset();
+    }
+}
+
+void TFrontPanelForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRect body = rect();
+
+    // The chassis: dark, lit from above, with a bevel.
+    QLinearGradient shade(body.topLeft(), body.bottomLeft());
+    shade.setColorAt(0, QColor(78, 82, 90));
+    shade.setColorAt(1, QColor(44, 46, 52));
+    p.fillRect(body, shade);
+    p.setPen(QColor(120, 125, 132));
+    p.drawLine(body.topLeft(), body.topRight());
+    p.drawLine(body.topLeft(), body.bottomLeft());
+    p.setPen(QColor(20, 20, 24));
+    p.drawLine(body.bottomLeft(), body.bottomRight());
+    p.drawLine(body.topRight(), body.bottomRight());
+
+    // The model's name, where the front leaves room for it.
+    const bool wideRows = !Model.Buttons.empty() && Model.Buttons.front().left() < 100;
+    QFont title = font();
+    title.setBold(true);
+    title.setPixelSize(wideRows ? 9 : 12);
+    p.setFont(title);
+    p.setPen(QColor(235, 238, 242));
+    p.drawText(wideRows ? QPoint(560, body.bottom() - 4) : QPoint(12, 18), QString::fromStdString(Model.ModelText));
+
+    // A console jack on the fronts with room left of the LED block.
+    if (!wideRows) {
+        drawCopper(p, QRect(20, 48, 24, 20), true);
+        drawCaption(p, {18, 78}, QStringLiteral("CONSOLE"));
+    }
+
+    for (int n = 1; n <= int(Model.Buttons.size()); ++n) {
+        const QRect& r = Model.Buttons[std::size_t(n - 1)];
+        if (Model.ButtonMedium(n) == 2)
+            drawFibre(p, r);
+        else
+            drawCopper(p, r, n > Model.MainPorts || Model.ButtonPort(n) % 2 == 1);
+    }
+    for (const QRect& cage : Model.UplinkCages) drawFibre(p, cage);
+
+    for (const TLedHost& h : Model.SystemHosts) drawCaption(p, {h.Rect.right() + 4, h.Rect.bottom()}, QString::fromStdString(h.Caption));
+    for (const TLedHost& h : Model.UplinkHosts) drawCaption(p, {h.Rect.right() + 3, h.Rect.bottom()}, QString::fromStdString(h.Caption));
+}
