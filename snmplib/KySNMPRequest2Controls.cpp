@@ -96,6 +96,12 @@ void KySNMPRequest2Controls::ShowMessageBox(const std::string& text) {
     box.exec();
 }
 
+void KySNMPRequest2Controls::call(const ErrorEvent& hook, const KySNMPError& error) {
+    // A page may delete the binder from its hook: the hook being run must outlive that.
+    const ErrorEvent running = hook;
+    running(*this, error);
+}
+
 void KySNMPRequest2Controls::idle() {
     Busy = 0;
     Current = Running::Nothing;
@@ -259,11 +265,11 @@ void KySNMPRequest2Controls::finishRead(const KySNMPError& error, bool stopped) 
     } else {
         ShowStatus(StopText);
     }
-    if (!token.expired() && OnGetError) OnGetError(*this, error);
+    if (!token.expired() && OnGetError) call(OnGetError, error);
 }
 
 void KySNMPRequest2Controls::readFailed(const KySNMPError& error) {
-    if (OnGetError) OnGetError(*this, error);
+    if (OnGetError) call(OnGetError, error);
     else GetError(error);
 }
 
@@ -367,7 +373,7 @@ void KySNMPRequest2Controls::writeAnswered(const KySNMPError& error) {
     if (error.Code == 0) SetDone();
     idle();
     LastOp = 1;
-    if (OnSetError) OnSetError(*this, error);
+    if (OnSetError) call(OnSetError, error);
     else SetResult(error);
     if (token.expired()) return;
     const bool reload = error.Code == 0 && IsTableList() && ReloadAfterSet == 1;

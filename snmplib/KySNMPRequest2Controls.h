@@ -97,6 +97,7 @@ private:
     void finishRead(const KySNMPError& error, bool stopped);
     void readFailed(const KySNMPError& error);
     void writeAnswered(const KySNMPError& error);
+    void call(const ErrorEvent& hook, const KySNMPError& error);
     void idle();
     void restoreLeftOut();
 

@@ -422,4 +422,20 @@ TEST_F(ListTest, PageClosedDuringASlowWalkGetsNoLateAnswer) {
     EXPECT_EQ(calls, 0);
 }
 
+TEST_F(ListTest, PageClosedFromItsOwnCompletionHook) {
+    auto pageBinder = std::make_unique<CountingBinder>(&form);
+    pageBinder->Request.VarList = KySNMPVarList(TableVars, MVT_FMV, 1);
+    pageBinder->SetStatusTarget(status);
+    int calls = 0;
+    pageBinder->OnGetError = [&, marker = std::string(64, 'x')](KySNMPRequest2Controls&, const KySNMPError&) {
+        ++calls;
+        pageBinder.reset();
+        EXPECT_EQ(marker.size(), 64u);
+    };
+    ASSERT_TRUE(pageBinder->Get());
+    ASSERT_TRUE(waitUntil([&] { return !pageBinder; }));
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(calls, 1);
+}
+
 }  // namespace
