@@ -261,7 +261,8 @@ void KySNMPRequest2Controls::finishRead(const KySNMPError& error, bool stopped) 
         KySNMPError stop;
         stop.Message = StopText;
         stop.ErrorCount = std::numeric_limits<std::uint64_t>::max();
-        Request.OnError(stop);
+        const auto hook = Request.OnError;
+        hook(stop);
     } else {
         ShowStatus(StopText);
     }

@@ -301,6 +301,22 @@ TEST_F(ListTest, StopEndsTheWalkWithItsStatusLine) {
     EXPECT_EQ(ofKind(sim->log(), "GETNEXT").size(), 2u);
 }
 
+TEST_F(ListTest, StopGoesToTheRequestsOwnHookWhenItHasOne) {
+    std::vector<KySNMPError> seen;
+    binder.Request.OnError = [&](const KySNMPError& e) { seen.push_back(e); };
+    sim->addFault({Fault::Delay, "", -1, 5, 150});
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 1; }));
+    binder.Request.Active = 0;
+    ASSERT_TRUE(idle(binder));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].Code, 0);
+    EXPECT_EQ(seen[0].Message, "Stop, SNMP Request is not active.");
+    EXPECT_EQ(seen[0].ErrorCount, ~std::uint64_t(0));
+    EXPECT_EQ(status->text(), "");
+    EXPECT_EQ(reports, std::vector<int>{0});
+}
+
 TEST_F(ListTest, ReadWhileAWalkRunsIsIgnoredAndAWriteRefused) {
     sim->addFault({Fault::Delay, "", -1, 5, 100});
     ASSERT_TRUE(binder.Get());
