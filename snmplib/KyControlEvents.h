@@ -23,7 +23,8 @@ class KyRadioGroup;
 //   radio group click       KyRadioGroup::itemSelected             yes (setItemIndex)
 //   list view select item   currentItemChanged as (previous, false), then (current, true)
 //
-// The context object ends the connection when it is destroyed, as with QObject::connect.
+// The context object ends the connection when it is destroyed, as with QObject::connect. An exception
+// a handler raises is shown in a message box titled with the application title; it never reaches Qt.
 namespace KyControlEvents {
 
 QMetaObject::Connection onChange(QLineEdit* edit, const QObject* context, std::function<void()> handler);

@@ -599,6 +599,18 @@ TEST(ControlEvents, ProgrammaticChangesFireOnlyWhereTheFormsOwnEventsDo) {
     EXPECT_EQ(combos, 1);
 }
 
+TEST(ControlEvents, AHandlersFailureIsABoxNotAnEscape) {
+    MessageBoxes boxes;
+    QApplication::setApplicationDisplayName("TRV5124");
+    QWidget form;
+    auto* box = new QCheckBox(&form);
+    KyControlEvents::onClick(box, &form, [] { throw KyException(-521); });
+    box->setChecked(true);
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Texts[0], "Bad type of the associated visual control!");
+    EXPECT_EQ(boxes.Titles[0], "TRV5124");
+}
+
 TEST(ControlEvents, ExitFiresWhenTheFocusMovesOnButNotOnAWindowSwitch) {
     QWidget form;
     auto* edit = new QLineEdit(&form);
