@@ -111,14 +111,6 @@ void KyEditConstraint::Unhook(EditConstraint_s& record) {
     delete record.onExit;
 }
 
-// No exception leaves an event handler.
-void KyEditConstraint::Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        showMessage(OwnerWindow, QString::fromLatin1(e.what()));
-    }
-}
 
 void KyEditConstraint::ParseFormat(const std::string& format, EditConstraint_s& r) {
     const std::size_t length = format.size();
@@ -215,9 +207,9 @@ void KyEditConstraint::Attach(const std::string& format, QLineEdit* edit, KyEdit
     // For a number list the length counts numbers, not characters.
     const int maxLength = record->type == 'n' ? 0 : record->maxLength;
     edit->setMaxLength(maxLength > 0 ? maxLength : 32767);
-    record->onChange = KyControlEvents::onChange(edit, this, [this, edit] { Guarded([&] { OnChange(edit); }); });
+    record->onChange = KyControlEvents::onChange(edit, this, [this, edit] { OnChange(edit); });
     record->onExit = KyControlEvents::onExit(edit, [this, edit] {
-        if (!Exiting) Guarded([&] { OnExit(edit); });
+        if (!Exiting) OnExit(edit);
     });
     Records.push_back(std::move(record));
 }

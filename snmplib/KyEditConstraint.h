@@ -85,7 +85,6 @@ private:
 
     static void ParseFormat(const std::string& format, EditConstraint_s& record);
     void Unhook(EditConstraint_s& record);
-    void Guarded(const std::function<void()>& handler);
     EditConstraint_s* Find(const QLineEdit* edit) const;
     void OnChange(QLineEdit* edit);
     void OnExit(QLineEdit* edit);
