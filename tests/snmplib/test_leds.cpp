@@ -143,6 +143,32 @@ TEST_F(LedDecoding, CreatedShapesAreLaidOutOnThePanel) {
     EXPECT_THROW(leds->CreateLeds(0, "3,x", PortLedColorMap, &panel, 0, 7, KyLedShape::Rectangle, 6, 6), KyException);
 }
 
+TEST(LedShape, PaintsItsShapeInItsColour) {
+    struct Case {
+        KyLedShape::Kind kind;
+        QSize size;
+        QPoint inside;
+        QPoint outside;  // (-1, -1): the shape fills its widget
+    };
+    const Case cases[] = {{KyLedShape::Rectangle, {8, 6}, {0, 0}, {-1, -1}},
+                          {KyLedShape::Square, {12, 6}, {6, 3}, {0, 0}},
+                          {KyLedShape::Ellipse, {12, 12}, {6, 6}, {0, 0}},
+                          {KyLedShape::Circle, {20, 10}, {10, 5}, {1, 5}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        QWidget panel;
+        panel.setStyleSheet("background: white");
+        KyLedShape shape(&panel, c.kind);
+        shape.resize(c.size);
+        shape.SetColour(Orange);
+        const QImage image = shape.grab().toImage();
+        EXPECT_EQ(image.pixelColor(c.inside), QColor(255, 128, 64));
+        if (c.outside.x() >= 0) {
+            EXPECT_NE(image.pixelColor(c.outside), QColor(255, 128, 64));
+        }
+    }
+}
+
 TEST_F(LedDecoding, BinderGoneBeforeTheFormStopsItsTimers) {
     QPointer<QTimer> poll = leds->PollTimer;
     leds->StopPolling();
