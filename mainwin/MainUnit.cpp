@@ -1,17 +1,51 @@
 #include "MainUnit.h"
 
+#include "KySNMPRequest2Edits.h"
+#include "KySNMPRequest2Leds.h"
 #include "KySNMPStatus.h"
 #include "KySNMPTarget.h"
+#include "Oid_device.h"
+#include "Oid_dot1xpae.h"
+#include "Oid_stacking.h"
+#include "PanelForms.h"
 #include "Registry.h"
 #include "SuitePaths.h"
+#include "UnitBadges.h"
+#include "WaitingFormUnit.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
 
 TMainForm* MainForm = nullptr;
 std::string DeviceIPText;
+std::string StackModeText = "ST_StackMode";
+int StackUnitCount = 0;
+QTreeWidget* StackUnitListView = nullptr;
+
+namespace {
+
+// Columns of the unit list: the unit ID first, then the table's variables in order.
+constexpr int ModuleNameColumn = 7;
+constexpr int ExistStateColumn = 8;
+
+QLabel* hiddenLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(QString::fromLatin1(name), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->hide();
+    return label;
+}
+
+}  // namespace
 
 TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QMainWindow(parent) {
     BuildForm();
@@ -34,13 +68,15 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QM
     DefaultSNMPSecurity = settings.Security;
     LaunchParameters = settings.Launch;
     DeviceIPText = DeviceIP();
-    setWindowTitle(QString::fromLatin1(DeviceIP()));
 
     VACM1->menuAction()->setEnabled(DefaultSNMPSecurity.Version == 3);
     MainForm = this;
+    FormCreate();
 }
 
 TMainForm::~TMainForm() {
+    ClosePanelForms();
+    if (StackUnitListView == UnitListView) StackUnitListView = nullptr;
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -50,8 +86,339 @@ void TMainForm::BuildForm() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
+    QMenu* configuration = menuBar()->addMenu(QStringLiteral("Configuration"));
+    configuration->setObjectName(QStringLiteral("Configuration1"));
+    QAction* refreshPanel = configuration->addAction(QStringLiteral("Refresh Panel"));
+    refreshPanel->setObjectName(QStringLiteral("RefreshPanel1"));
+    connect(refreshPanel, &QAction::triggered, this, [this] { RefreshPanel1Click(); });
     VACM1 = menuBar()->addMenu(QStringLiteral("SNMP v3"));
     VACM1->setObjectName(QStringLiteral("VACM1"));
 
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollContent = new QWidget;
+    ScrollBox1->setWidget(ScrollContent);
+    setCentralWidget(ScrollBox1);
+
+    UnitListView = new QTreeWidget(this);
+    UnitListView->setObjectName(QStringLiteral("UnitListView"));
+    UnitListView->hide();
+    ST_StackMode = hiddenLabel(this, "ST_StackMode");
+    ST_RmonState = hiddenLabel(this, "ST_RmonState");
+    ST_STPVersion = hiddenLabel(this, "ST_STPVersion");
+    ST_8021xStatus = hiddenLabel(this, "ST_8021xStatus");
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    StatusPanel = new QLabel(this);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel0"));
+    statusBar()->addWidget(StatusPanel, 1);
+
+    PortInfoPopupMenu = new QMenu(this);
+    PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
+    PortInfoPopupMenu->addAction(QStringLiteral("Port Information"))->setObjectName(QStringLiteral("PortInformation2"));
+    PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"))->setObjectName(QStringLiteral("PortConfiguration1"));
+
+    ImageList1 = MakeImageList1();
+    ImageList2 = MakeImageList2();
+
     resize(768, 156 + menuBar()->sizeHint().height());
+}
+
+void TMainForm::ShowStatus(const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); }
+
+void TMainForm::BetweenSteps() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void TMainForm::CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request, const KySNMPVarDesc* table,
+                                   QLabel* label) {
+    request = std::make_unique<KySNMPRequest2Edits>(this);
+    request->Request.VarList = KySNMPVarList(table, SVT_SV, 0);
+    request->Async = 0;
+    request->BindControl(0, label);
+    // No status line of their own: a failed read is told on the window's, never in a box.
+    request->OnGetError = [this](KySNMPRequest2Controls&, const KySNMPError& e) { ShowStatus(e.Message); };
+}
+
+void TMainForm::FormCreate() {
+    try {
+        FirstLoad = 1;
+        Activated = 0;
+        StackModeText = ST_StackMode->text().toStdString();
+        StackUnitCount = 0;
+        setWindowTitle(QString::fromStdString(DeviceIP()));
+        PortButtons.clear();
+        PanelForms.clear();
+        ModelNames = {"TRV-5224", "TRV-5224F", "TRV-5248", "TRV-5124", "TRV-5125",
+                      "TRV-5148", "TRV-5124E", "TRV-5212F", "TRV-5212", "TRV-5124F"};
+        CreateStateRequest(RmonStateRequest, RmonStateVars, ST_RmonState);
+        CreateStateRequest(StpVersionRequest, StpVersionVars, ST_STPVersion);
+        CreateStateRequest(Dot1xStateRequest, Dot1xGlobalStateVars, ST_8021xStatus);
+        GetUnitInformation();
+        UpdateUnitMenu();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+}
+
+bool TMainForm::GetUnitInformation() {
+    if (!UnitTableRequest) {
+        try {
+            auto request = std::make_unique<KySNMPRequest2Edits>(this);
+            request->Request.VarList = KySNMPVarList(StackUnitTableVars, MVT_FMV, 1);
+            request->Async = 0;
+            request->SetStatusTarget(StatusPanel);
+            request->BindListView(UnitListView, 1);
+            UnitTableRequest = std::move(request);
+        } catch (const std::exception&) {
+            ShowStatus("Initial  Unit Information Failed");
+            return false;
+        }
+    }
+    if (!StackModeRequest) {
+        try {
+            auto request = std::make_unique<KySNMPRequest2Edits>(this);
+            request->Request.VarList = KySNMPVarList(StackModeVars, SVT_SV, 0);
+            request->Async = 0;
+            request->SetStatusTarget(StatusPanel);
+            request->BindControl(0, ST_StackMode);
+            StackModeRequest = std::move(request);
+        } catch (const std::exception&) {
+            ShowStatus("Initial Stack Information Failed");
+            return false;
+        }
+    }
+    try {
+        StackModeRequest->Get();
+        StackModeText = ST_StackMode->text().toStdString();
+        // A refresh reads the table again, so units that joined or left the stack show.
+        if (StackUnitCount == 0 || FirstLoad == 0) {
+            BetweenSteps();
+            UnitTableRequest->Get();
+        }
+        StackUnitCount = UnitListView->topLevelItemCount();
+        StackUnitListView = UnitListView;
+        return true;
+    } catch (const std::exception&) {
+        ShowStatus("Get Unit Information Failed");
+        return false;
+    }
+}
+
+void TMainForm::FormActivate() {
+    if (Activated) return;
+    PanelCount = 0;
+    Activated = 1;
+    ShowWaitingForm(QStringLiteral("Initializing Panel"));
+    if (PanelCount >= ScrollingFrom) ApplyScrollingLayout();
+    emit DiscoveryFinished();
+}
+
+void TMainForm::ShowWaitingForm(const QString& caption) {
+    TWaitingForm waiting(this, [this] { Discover(); });
+    if (!caption.isEmpty()) waiting.setWindowTitle(caption);
+    waiting.exec();
+}
+
+void TMainForm::Discover() {
+    try {
+        if (!GetUnitInformation()) return;
+        if (FirstLoad == 0) {
+            ClosePanelForms();
+            PortButtons.clear();
+        }
+        BuildPanels();
+        AttachPortPopup();
+        HookPortButtons();
+        BetweenSteps();
+        UpdateRmonMenu();
+        BetweenSteps();
+        UpdateAuthMenu();
+        BetweenSteps();
+        UpdateUnitMenu();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+}
+
+void TMainForm::ApplyScrollingLayout() {
+    move(x(), 20);
+    resize(width() + 20, menuBar()->sizeHint().height() + ScrollingHeight + statusBar()->sizeHint().height());
+}
+
+std::string TMainForm::UnitOneModuleName() const {
+    for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
+        if (row->text(0) == QLatin1String("1")) return row->text(ModuleNameColumn).toStdString();
+    }
+    return {};
+}
+
+void TMainForm::BuildPanels() {
+    PanelCount = 0;
+    LastPanel = nullptr;
+    if (ST_StackMode->text() != QLatin1String("enabled")) {
+        AddStandalonePanel();
+        return;
+    }
+    try {
+        for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
+            const QString exist = row->text(ExistStateColumn);
+            if (exist == QLatin1String("no-exist") || exist == QLatin1String("(NOTDONE)")) continue;
+            ++PanelCount;
+            BetweenSteps();
+            AddUnitPanel(row->text(ModuleNameColumn).toStdString(), row->text(0).toStdString());
+        }
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+}
+
+void TMainForm::AddStandalonePanel() {
+    // The model unit 1 names; an unknown or missing name is the base model.
+    const TPanelModel* model = FindPanelModel(UnitOneModuleName());
+    AddPanel(model ? *model : BasePanelModel(), 1);
+}
+
+void TMainForm::AddUnitPanel(const std::string& moduleName, const std::string& unitId) {
+    const TPanelModel* model = FindPanelModel(moduleName);
+    if (!model) return;
+    AddPanel(*model, StrToInt(unitId));
+}
+
+void TMainForm::AddPanel(const TPanelModel& model, int unitId) {
+    std::unique_ptr<TFrontPanelForm> panel = CreatePanelForm(model, ScrollContent);
+    panel->UnitId = unitId;
+    TPanelHost host;
+    host.StackModeText = StackModeText;
+    host.StatusTarget = StatusPanel;
+    host.PortButtons = &PortButtons;
+    host.ImageList1 = ImageList1;
+    host.ImageList2 = ImageList2;
+    host.BetweenRequests = &TMainForm::BetweenSteps;
+    panel->InitPanel(host);
+    if (model.RegistersButtons) panel->RegisterPortButtons(host);
+
+    // One under the other; the window grows around them.
+    const int top = LastPanel ? LastPanel->y() + LastPanel->height() + 1 : 0;
+    panel->move(0, top);
+    panel->show();
+    LastPanel = panel.get();
+    PanelForms.push_back(std::move(panel));
+
+    int width = 0;
+    for (const auto& p : PanelForms) width = std::max(width, p->width());
+    const int height = LastPanel->y() + LastPanel->height();
+    ScrollContent->resize(width, height);
+    resize(width + 3, menuBar()->sizeHint().height() + height + statusBar()->sizeHint().height() +
+                          int(PanelForms.size()) + 3);
+}
+
+void TMainForm::AttachPortPopup() {
+    for (QToolButton* button : PortButtons) {
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QToolButton::customContextMenuRequested, this, [this, button](const QPoint& at) {
+            PopupComponent = button;
+            PortInfoPopupMenu->popup(button->mapToGlobal(at));
+        });
+    }
+}
+
+void TMainForm::HookPortButtons() {
+    for (QToolButton* button : PortButtons)
+        connect(button, &QToolButton::clicked, this, [this, button] { PortButtonClick(button); });
+}
+
+void TMainForm::PortButtonClick(QToolButton* sender) {
+    for (QToolButton* button : PortButtons)
+        if (button != sender) button->setChecked(false);
+}
+
+void TMainForm::ReleasePortButtons() {
+    for (QToolButton* button : PortButtons) button->setChecked(false);
+}
+
+void TMainForm::ClosePanelForms() {
+    // All polls stop first, so the reads still out end together rather than one panel after another.
+    for (const auto& panel : PanelForms)
+        if (panel->LedRequest) {
+            panel->LedRequest->StopPolling();
+            panel->LedRequest->Request.Active = 0;
+        }
+    for (const auto& panel : PanelForms) panel->FormClose();
+    PanelForms.clear();
+    LastPanel = nullptr;
+}
+
+void TMainForm::RefreshPanel1Click() {
+    const auto answer = QMessageBox::question(this, QApplication::applicationDisplayName(),
+                                              QStringLiteral("Refresh panel may take a long time. Are you sure?"),
+                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Ok) return;
+    FirstLoad = 0;
+    ShowWaitingForm({});
+    if (PanelCount >= ScrollingFrom) ApplyScrollingLayout();
+    emit DiscoveryFinished();
+}
+
+void TMainForm::GateActions(const char* const* names, bool on, bool visibility) {
+    for (; *names; ++names) {
+        QAction* action = findChild<QAction*>(QString::fromLatin1(*names));
+        if (!action)
+            if (auto* menu = findChild<QMenu*>(QString::fromLatin1(*names))) action = menu->menuAction();
+        if (!action) continue;
+        if (visibility)
+            action->setVisible(on);
+        else
+            action->setEnabled(on);
+    }
+}
+
+void TMainForm::GateByState(KySNMPRequest2Edits& request, const QLabel* state, const char* const* items) {
+    try {
+        request.Get();
+        if (state->text() == QLatin1String("disabled")) GateActions(items, false, false);
+        if (state->text() == QLatin1String("enabled")) GateActions(items, true, false);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+}
+
+void TMainForm::UpdateRmonMenu() {
+    static const char* const items[] = {"Statistics1", "History1", "AlarmEvent1", nullptr};
+    GateByState(*RmonStateRequest, ST_RmonState, items);
+}
+
+void TMainForm::UpdateAuthMenu() {
+    static const char* const items[] = {"Auth1", nullptr};
+    GateByState(*Dot1xStateRequest, ST_8021xStatus, items);
+}
+
+void TMainForm::UpdateUnitMenu() {
+    static const char* const items[] = {"Unitinformation1", "UnitTable1", nullptr};
+    try {
+        if (!StackModeRequest) throw std::runtime_error("Initial Stack Information Failed");
+        StackModeRequest->Get();
+        if (ST_StackMode->text() == QLatin1String("disabled")) GateActions(items, false, true);
+        if (ST_StackMode->text() == QLatin1String("enabled")) GateActions(items, true, true);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+        GateActions(items, false, true);
+    }
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The discovery runs once the window is on the screen.
+    if (!Activated) QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (UnitTableRequest) {
+        UnitTableRequest->Request.Active = 0;
+        UnitTableRequest.reset();
+    }
+    ClosePanelForms();
+    PortButtons.clear();
+    QMainWindow::closeEvent(event);
 }

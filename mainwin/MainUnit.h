@@ -3,14 +3,27 @@
 #include "StartupSettings.h"
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+class KySNMPRequest2Edits;
+class QLabel;
 class QMenu;
+class QScrollArea;
+class QToolButton;
+class QTreeWidget;
+class TFrontPanelForm;
+struct KySNMPVarDesc;
+struct TPanelModel;
 
 // The main window: the device's address and credentials from the command line and the device's INI
-// file, the session started, the suite's message files loaded.
+// file, the session started, the suite's message files loaded; then the device's state, the units of
+// the stack and one live front panel per present unit.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -26,13 +39,96 @@ public:
     TLaunchParameters LaunchParameters;
     float ScaleFactor = 1.0f;  // page sizes are multiplied by it
 
+    // The models a unit's "Module Name" is matched against, in matching order.
+    std::vector<std::string> ModelNames;
+    std::uint8_t FirstLoad = 0;  // 1 after creation, 0 once Refresh Panel is confirmed
+    std::uint8_t Activated = 0;  // 1 once the first activation ran the discovery
+    std::vector<QToolButton*> PortButtons;  // every port button of every panel
+    std::vector<std::unique_ptr<TFrontPanelForm>> PanelForms;  // in creation order
+    TFrontPanelForm* LastPanel = nullptr;  // the panel the next one is placed under
+    int PanelCount = 0;  // present stack units found by the discovery
+
+    // The window's synchronous state requests.
+    std::unique_ptr<KySNMPRequest2Edits> RmonStateRequest;
+    std::unique_ptr<KySNMPRequest2Edits> Dot1xStateRequest;
+    std::unique_ptr<KySNMPRequest2Edits> UnitTableRequest;
+    std::unique_ptr<KySNMPRequest2Edits> StpVersionRequest;
+    std::unique_ptr<KySNMPRequest2Edits> StackModeRequest;
+
+    QLabel* StatusPanel = nullptr;  // panel 0 of the status bar
+    QScrollArea* ScrollBox1 = nullptr;
+    QTreeWidget* UnitListView = nullptr;  // hidden: the unit table as last read
+    QLabel* ST_StackMode = nullptr;
+    QLabel* ST_RmonState = nullptr;
+    QLabel* ST_STPVersion = nullptr;
+    QLabel* ST_8021xStatus = nullptr;
+    QMenu* PortInfoPopupMenu = nullptr;
+    QPointer<QToolButton> PopupComponent;  // the port button the popup menu was opened on
+    std::vector<QPixmap> ImageList1;  // unit badges "1" .. "13", "F"
+    std::vector<QPixmap> ImageList2;  // seven-segment badges "12", "1" .. "11"
+
+    // Creation: caption, models, state requests, the unit information.
+    void FormCreate();
+    // First activation: the discovery under the waiting dialog, then the layout for many panels.
+    void FormActivate();
+    // Reads the stack mode and the unit table; false after a failure to create the requests or an
+    // exception while reading (the status line says which).
+    bool GetUnitInformation();
+    void BuildPanels();
+    void AddStandalonePanel();
+    void AddUnitPanel(const std::string& moduleName, const std::string& unitId);
+    void AttachPortPopup();
+    void HookPortButtons();
+    void PortButtonClick(QToolButton* sender);
+    void ReleasePortButtons();
+    void ClosePanelForms();
+    void RefreshPanel1Click();
+    void UpdateRmonMenu();
+    void UpdateAuthMenu();
+    void UpdateUnitMenu();
+    // Writes the text into panel 0 of the status bar.
+    void ShowStatus(const std::string& text);
+
+    static constexpr int ScrollingFrom = 5;  // panels from which the window scrolls
+    static constexpr int ScrollingHeight = 430;  // of the scroll box then
+
+signals:
+    // The panels of a discovery are built (first activation or a confirmed Refresh Panel).
+    void DiscoveryFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildForm();
+    void CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request, const KySNMPVarDesc* table,
+                            QLabel* label);
+    // The discovery the waiting dialog runs.
+    void Discover();
+    void ShowWaitingForm(const QString& caption);
+    void ApplyScrollingLayout();
+    // Lets the screen repaint and answers arrive between two synchronous steps; input waits.
+    static void BetweenSteps();
+    void AddPanel(const TPanelModel& model, int unitId);
+    // Enables (or shows) the named menu items; names end with nullptr, items not built are passed over.
+    void GateActions(const char* const* names, bool enabled, bool visibility);
+    // Reads the state into its hidden text and enables or disables the items by it.
+    void GateByState(KySNMPRequest2Edits& request, const QLabel* state, const char* const* items);
+    // The Module Name of unit 1 in the unit table; empty when the table has no such unit.
+    std::string UnitOneModuleName() const;
 
     QMenu* VACM1 = nullptr;  // "SNMP v3"
+    QWidget* ScrollContent = nullptr;
 };
 
 // The one main window, once built.
 extern TMainForm* MainForm;
 // The device's address for the pages.
 extern std::string DeviceIPText;
+// The stack mode as last read ("enabled", "disabled", "other"), or "ST_StackMode" before any answer.
+extern std::string StackModeText;
+// Rows of the unit table as last counted; 0 = not read.
+extern int StackUnitCount;
+// The main window's hidden unit list.
+extern QTreeWidget* StackUnitListView;

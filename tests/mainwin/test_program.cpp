@@ -5,6 +5,7 @@
 #include "Oid_stacking.h"
 #include "ProgramEntry.h"
 #include "SimAgent.h"
+#include "SuiteFolderTest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,12 +22,6 @@
 #include <optional>
 
 namespace {
-
-void writeFile(const QString& path, const std::string& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << text;
-}
 
 // Answers the message boxes the program shows and keeps what they said.
 class MessageBoxWatcher {
@@ -48,33 +43,24 @@ private:
     QTimer Timer;
 };
 
-// Each start in a fresh current directory, with a registry file of its own (none until written).
-class ProgramStart : public ::testing::Test {
+class ProgramStart : public SuiteFolderTest {
 protected:
-    void SetUp() override {
-        previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        setenv("TRV_REGISTRY", QFile::encodeName(dir.filePath("registry.ini")).constData(), 1);
-    }
-    void TearDown() override {
-        QDir::setCurrent(previous);
-        unsetenv("TRV_REGISTRY");
-    }
-
-    // Runs the program; inspect runs once the main window is up, then the window is closed.
+    // Runs the program; inspect runs once the main window is up and its panels are built, then the
+    // window is closed.
     int run(const std::vector<std::string>& args, std::function<void()> inspect = {}) {
         windowShown = false;
-        QTimer::singleShot(0, [&] {
-            if (!MainForm) return;
-            windowShown = MainForm->isVisible();
+        QTimer ready;
+        QObject::connect(&ready, &QTimer::timeout, [&] {
+            if (!MainForm || !MainForm->isVisible() || !MainForm->Activated || QApplication::activeModalWidget()) return;
+            ready.stop();
+            windowShown = true;
             if (inspect) inspect();
             MainForm->close();
         });
+        ready.start(10);
         return RunProgram(args);
     }
 
-    QTemporaryDir dir;
-    QString previous;
     bool windowShown = false;
 };
 
@@ -117,8 +103,7 @@ TEST_F(ProgramStart, AFailureAtStartIsShownAndEndsWithoutTheWindow) {
         SCOPED_TRACE(c.Name);
         QTemporaryDir fresh;
         dir.swap(fresh);
-        QDir::setCurrent(dir.path());
-        setenv("TRV_REGISTRY", QFile::encodeName(dir.filePath("registry.ini")).constData(), 1);
+        enter();
         if (c.Prepare) c.Prepare(dir);
 
         MessageBoxWatcher boxes;
@@ -128,12 +113,6 @@ TEST_F(ProgramStart, AFailureAtStartIsShownAndEndsWithoutTheWindow) {
         EXPECT_FALSE(windowShown);
         EXPECT_EQ(MainForm, nullptr);
     }
-}
-
-TEST_F(ProgramStart, WithoutHelpPathTheMessageFilesComeFromTheCurrentDirectory) {
-    writeFile(dir.filePath("errmsg/snmp.msg"), "Get from here: [ERROR]\nSet from here: [ERROR]\n");
-    run({"/I127.0.0.1"}, [] { EXPECT_EQ(SNMPStatusTemplates.Text(0), "Get from here: [ERROR]"); });
-    EXPECT_TRUE(windowShown);
 }
 
 // A start as the suite makes it: registry file, message files and the device file that gives the
@@ -178,21 +157,21 @@ TEST_F(ProgramStartWithSimulator, StartsWithTheSuiteFilesAndReachesTheDevice) {
     writeDeviceFile("Version=0\r\n");
     const int status = run({"/I127.0.0.1", "/Rtamber", "/Wquiltry"}, [&] {
         EXPECT_EQ(MainForm->windowTitle(), "127.0.0.1");
-        EXPECT_EQ(MainForm->width(), 800);
+        // The window fits the one panel.
+        EXPECT_EQ(MainForm->width(), 803);
         EXPECT_FALSE(snmpV3MenuEnabled());
         EXPECT_EQ(DeviceIPText, "127.0.0.1");
         EXPECT_EQ(MainForm->LaunchParameters.AgentPort, std::to_string(sim.port()));
         EXPECT_EQ(MainForm->LaunchParameters.ReadCommunity, "tamber");
         EXPECT_TRUE(QFile::exists("KySNMP_PP_BootCounter"));
-        // Building the window sends nothing.
-        EXPECT_TRUE(sim.log().empty());
-
-        // The stack mode is what the program reads first.
-        const auto stackModeRead = readStackMode();
-        ASSERT_TRUE(stackModeRead);
-        EXPECT_EQ(stackModeRead->version, "1");
-        EXPECT_EQ(stackModeRead->security, "tamber");
-        EXPECT_EQ(sim.log().size(), 1u);
+        // The stack mode is what the program reads first, with the target of the command line.
+        const auto log = sim.log();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front().pdu, "GET");
+        ASSERT_EQ(log.front().bindings.size(), 1u);
+        EXPECT_EQ(log.front().bindings[0].oid, "1.3.6.1.4.1.32473.12.11.1.2.0");
+        EXPECT_EQ(log.front().version, "1");
+        EXPECT_EQ(log.front().security, "tamber");
 
         // Texts come from the suite's message files from now on.
         KySNMPRequest missing;
@@ -209,6 +188,15 @@ TEST_F(ProgramStartWithSimulator, StartsWithTheSuiteFilesAndReachesTheDevice) {
     });
     EXPECT_TRUE(windowShown);
     EXPECT_EQ(status, 0);
+}
+
+TEST_F(ProgramStartWithSimulator, WithoutHelpPathTheMessageFilesComeFromTheCurrentDirectory) {
+    writeFile(dir.filePath("registry.ini"), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ostrel\\Varden5.1\\MibFile]\r\nPath=" +
+                                                dir.filePath("conf").toStdString() + "\r\n");
+    writeDeviceFile("Version=0\r\n");
+    writeFile(dir.filePath("errmsg/snmp.msg"), "Get from here: [ERROR]\nSet from here: [ERROR]\n");
+    run({"/I127.0.0.1"}, [] { EXPECT_EQ(SNMPStatusTemplates.Text(0), "Get from here: [ERROR]"); });
+    EXPECT_TRUE(windowShown);
 }
 
 TEST_F(ProgramStartWithSimulator, SnmpV3MenuOnlyForVersion3) {
@@ -250,12 +238,3 @@ TEST_F(ProgramStartWithSimulator, UnsupportedNumbersReachTheLibraryWhichRefusesT
 }
 
 }  // namespace
-
-int main(int argc, char* argv[]) {
-    // Also when the test list is read, outside the tests' environment.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("TRV5124"));
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
