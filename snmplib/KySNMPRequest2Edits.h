@@ -47,6 +47,7 @@ public:
     void BindControl(int varIndex, QWidget* control);
     void BindStaticText(int varIndex, QLabel* text);
     void BindComboBox(int varIndex, QComboBox* combo);
+    // columns is accepted for the callers' sake; the group lays out its buttons itself.
     void BindRadioGroup(int varIndex, KyRadioGroup* group, int columns = 0);
     // One edit per "%" directive of type s, h, i, u, f or n in the format, each with its directive as input
     // rule; a bad format raises -2 before anything is bound.
