@@ -222,6 +222,16 @@ TEST_P(FormTest, FailedReadNeverLeavesAnOldOk) {
     EXPECT_TRUE(status->text().startsWith("Get: (SNMPClass) SNMP request timed out!")) << status->text().toStdString();
 }
 
+TEST_P(FormTest, FailedReadWithoutStatusLineIsABox) {
+    MessageBoxes boxes;
+    binder.SetStatusTarget(nullptr);
+    sim->addFault({Fault::Drop, "", -1});
+    EXPECT_EQ(binder.Get(), GetParam() == 1) << "an asynchronous read was sent; a synchronous one failed";
+    ASSERT_TRUE(idle(binder));
+    ASSERT_EQ(boxes.Texts.size(), 1);
+    EXPECT_EQ(boxes.Texts[0].toStdString(), messageOf(-405));
+}
+
 TEST_P(FormTest, FailureWhileFillingTheControlsIsReportedAndLeavesTheBinderIdle) {
     binder.BindControl(Spare, new QPlainTextEdit(&form));
     if (GetParam() == 0) {
