@@ -14,7 +14,7 @@ class QLineEdit;
 class QWidget;
 
 // The edit's Tag: a page's own handler sets this property of the edit to -1 to overrule the constraint.
-inline constexpr const char* KyTagProperty = "kyTag";
+inline constexpr const char* KyTagProperty = "Tag";
 
 // A page's own check of a "Z" format; false puts the last accepted text back without a message.
 using KyEditValidator = std::function<bool(QLineEdit*)>;
