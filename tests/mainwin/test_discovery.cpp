@@ -331,4 +331,28 @@ TEST_F(Discovery, MenuItemsFollowTheDeviceStates) {
     EXPECT_TRUE(items["Unitinformation1"]->isVisible());
 }
 
+TEST(WaitingForm, RunsItsWorkOnceThenClosesAndCannotBeClosedByHandBefore) {
+    int runs = 0;
+    bool visibleAfterCloseAttempts = false;
+    TWaitingForm* self = nullptr;
+    TWaitingForm waiting(nullptr, [&] {
+        ++runs;
+        self->reject();
+        self->close();
+        visibleAfterCloseAttempts = self->isVisible();
+    });
+    self = &waiting;
+    EXPECT_EQ(waiting.windowTitle(), "Refreshing panel");
+    EXPECT_EQ(waiting.ProgressBar1->maximum(), 600);
+    waiting.exec();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(visibleAfterCloseAttempts);
+    EXPECT_FALSE(waiting.isVisible());
+    EXPECT_FALSE(waiting.Timer1->isActive());
+    // The bar wraps to 0 at its end.
+    waiting.ProgressBar1->setValue(580);
+    waiting.Timer1Timer();
+    EXPECT_EQ(waiting.ProgressBar1->value(), 0);
+}
+
 }  // namespace
