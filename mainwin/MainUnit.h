@@ -57,7 +57,9 @@ public:
 
     QLabel* StatusPanel = nullptr;  // panel 0 of the status bar
     QScrollArea* ScrollBox1 = nullptr;
-    QTreeWidget* UnitListView = nullptr;  // hidden: the unit table as last read
+    // Hidden: the unit table as last read; column 0 the unit ID, columns 1-8 "MAC Address" .. "Module
+    // Name", "Exist State".
+    QTreeWidget* UnitListView = nullptr;
     QLabel* ST_StackMode = nullptr;
     QLabel* ST_RmonState = nullptr;
     QLabel* ST_STPVersion = nullptr;
