@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <fstream>
 #include <map>
 #include <memory>
 
@@ -193,6 +194,20 @@ TEST_F(Discovery, AUnitOfAnUnknownModelCountsButGetsNoPanel) {
         EXPECT_EQ(form->PanelCount, 3);
         EXPECT_EQ(panelUnits(), c.units);
     }
+}
+
+TEST_F(Discovery, AUnitWhoseExistStateWalkEndedGetsNoPanelAndDoesNotCount) {
+    // stack.txt without the last unit's "Exist State": that column ends one row early.
+    std::ifstream in(std::string(TRVSIM_DATA_DIR_FALLBACK) + "/stack.txt");
+    std::string data, line;
+    while (std::getline(in, line))
+        if (line.rfind(UnitTable + "15.4 ", 0) != 0) data += line + "\n";
+    writeFile(dir.filePath("short-stack.txt"), data);
+    startSimulator(dir.filePath("short-stack.txt").toStdString());
+    ASSERT_TRUE(open());
+    EXPECT_EQ(form->UnitListView->topLevelItem(3)->text(8), "(NOTDONE)");
+    EXPECT_EQ(form->PanelCount, 2);
+    EXPECT_EQ(panelUnits(), (std::vector<int>{1, 3}));
 }
 
 TEST_F(Discovery, FivePresentUnitsSwitchToTheScrollingLayout) {
