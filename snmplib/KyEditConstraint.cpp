@@ -108,9 +108,12 @@ KyEditConstraint::~KyEditConstraint() {
 
 void KyEditConstraint::Unhook(EditConstraint_s& record) {
     disconnect(record.onChange);
-    delete record.onExit;
+    if (!record.onExit) return;
+    // The filter may be the caller of this very step (a page closed while a message was up): it goes
+    // later, but hears nothing more from now on.
+    if (record.edit) record.edit->removeEventFilter(record.onExit);
+    record.onExit->deleteLater();
 }
-
 
 void KyEditConstraint::ParseFormat(const std::string& format, EditConstraint_s& r) {
     const std::size_t length = format.size();
@@ -375,9 +378,12 @@ void KyEditConstraint::Refuse(QLineEdit* edit, int code) {
                                       {"[MAX]", max}})
         message = ReplaceAll(message, mark, value);
 
+    // The box runs its own event loop: the page, and this constraint with it, may be gone afterwards.
     QPointer<QLineEdit> guard(edit);
+    QPointer<KyEditConstraint> self(this);
     Exiting = true;
     showMessage(OwnerWindow ? OwnerWindow.data() : edit->window(), QString::fromLatin1(message));
+    if (!self) return;
     Exiting = false;
     if (!guard) return;
     if (const EditConstraint_s* still = Find(edit)) edit->setText(still->acceptedText);

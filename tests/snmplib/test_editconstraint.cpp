@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -405,6 +406,22 @@ TEST_F(EditConstraintTest, EditOutlivingItsConstraintIsFree) {
     type("abc");
     EXPECT_EQ(edit->text(), "abc");
     EXPECT_TRUE(boxes.Texts.isEmpty());
+}
+
+TEST_F(EditConstraintTest, ConstraintGoneWhileItsMessageIsUp) {
+    attach("%u{x10}");
+    type("11");
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            constraint.reset();  // the page closed meanwhile
+            box->accept();
+        }
+    });
+    closer.start(5);
+    leave();
+    EXPECT_FALSE(constraint);
+    EXPECT_EQ(edit->text(), "11");
 }
 
 TEST_F(EditConstraintTest, NumberListLengthCountsNumbersNotCharacters) {
