@@ -169,6 +169,21 @@ TEST(LedShape, PaintsItsShapeInItsColour) {
     }
 }
 
+TEST(LedBinder, FormGoneBeforeTheBinder) {
+    auto form = std::make_unique<QWidget>();
+    KySNMPRequest2Leds leds(form.get());
+    leds.Request.VarList = KySNMPVarList(LedVars, SVT_SV, 0);
+    leds.CreateLeds(0, "0,1", SystemLedColorMap, form.get(), 0, 7, KyLedShape::Rectangle, 6, 6);
+    form.reset();
+    EXPECT_TRUE(leds.PollTimer.isNull());
+    leds.Request.VarList.GetVar(0).Value = "8205";
+    leds.UpdateAll();
+    EXPECT_EQ(leds.Leds[1].Colour, Red);
+    leds.PaintLeds();
+    leds.ResetLeds();
+    EXPECT_EQ(leds.Leds[1].Colour, Black);
+}
+
 TEST_F(LedDecoding, BinderGoneBeforeTheFormStopsItsTimers) {
     QPointer<QTimer> poll = leds->PollTimer;
     leds->StopPolling();
