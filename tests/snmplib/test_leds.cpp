@@ -392,6 +392,17 @@ TEST_F(LedPolling, ValueThatIsNoLedStringTurnsTheLedsOffWithoutAMessageBox) {
     EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join('|').toStdString();
 }
 
+TEST_F(LedPolling, PollAskedByThePanelRaisesTheLibraryErrorWithTheLedsOff) {
+    sim->setValue(LedOid, "STRING 0x03820005");
+    leds->Async = 0;
+    leds->StartPolling(300);
+    ASSERT_EQ(colours()[2], Red);
+    sim->addFault({Fault::WrongType, LedColumn, -1});
+    EXPECT_THROW(leds->GetNow(), KyException);
+    EXPECT_EQ(colours(), (std::vector<std::int32_t>{Black, Black, Black}));
+    EXPECT_EQ(leds->Busy, 0);
+}
+
 TEST_F(LedPolling, PollTickWhileTheLastPollIsOutstandingIsSkipped) {
     DefaultSNMPTimeout = 100;
     leds = std::make_unique<CountingLeds>(form.get());
