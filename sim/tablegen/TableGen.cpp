@@ -289,8 +289,8 @@ std::string numberFor(const std::string& l, int r, int syntax)
     }
     if (syntax == sxTimeTicks) return std::to_string(8640000 + 360000 * r);
     if (has(l, "tcp") || has(l, "udp") || has(l, "l4")) return "80";
-    if (has(l, "port") && !has(l, "number of") && !has(l, "count")) return std::to_string(r % PortCount + 1);
     if (has(l, "vlan") || has(l, "vid")) return r % 3 == 0 ? "1" : std::to_string(10 * (r % 3));
+    if (has(l, "port") && !has(l, "number of") && !has(l, "count")) return std::to_string(r % PortCount + 1);
     if (has(l, "priority")) return std::to_string(r % 8);
     if (has(l, "utilization") || has(l, "usage") || has(l, "percent") || has(l, "load")) return std::to_string(3 + (7 * r) % 60);
     if (has(l, "timeout")) return "300";
@@ -365,7 +365,7 @@ std::string valueFor(const Column& c, int r)
     case sxBitList: return type + " 0x80";
     case sxBitStr: return type + " " + portList(l, r);
     case sxOctetStr:
-        if (has(l, "mac")) return type + " " + hexOf(std::string("\x00\x1b\x2c\x53\x00", 5) + char(1 + r));
+        if (has(l, "mac") || has(l, "chassis")) return type + " " + hexOf(std::string("\x00\x1b\x2c\x53\x00", 5) + char(1 + r));
         if (has(l, "port") || has(l, "member")) return type + " " + portList(l, r);
         if (has(l, "oui")) return type + " 0x0080c2";
         if (has(l, "capabilities")) return type + " 0x0014";
