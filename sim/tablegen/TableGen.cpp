@@ -371,8 +371,14 @@ std::string valueFor(const Column& c, int r)
         if (has(l, "capabilities")) return type + " 0x0014";
         if (has(l, "time") || has(l, "date")) return type + " 0x07ea0c0a0d2f05002b0100";
         if (has(l, "address")) return type + " " + hexOf(std::string("\x0a\x5a\x5a", 3) + char(10 + r));
+        if (has(l, "vlan") && (has(l, "list") || has(l, "range"))) return type + " 0x8020080000000000";
+        if (has(l, "bridge") || has(l, "root")) return type + " 0x8000001b2c510001";
+        if (has(l, "engine")) return type + " 0x800000010300001b2c510001";
+        if (has(l, "tpid")) return type + " 0x8100";
+        return type + " 0x0000ffff";
+    case sxDisplayStr:
+        if (has(l, "address") && !has(l, "mac") && !has(l, "mail")) return type + " " + quoted("10.90.90." + std::to_string(10 + r));
         return type + " " + quoted(textFor(l, r));
-    case sxDisplayStr: return type + " " + quoted(textFor(l, r));
     case sxObjectId: return type + " 1.3.6.1.4.1.32473.10.5124";
     case sxCounter:
     case sxCounter64: {
