@@ -8,9 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <map>
-#include <numeric>
 #include <sstream>
 #include <stdexcept>
 
@@ -399,11 +397,6 @@ struct Entry {
     std::vector<std::string> Readers;
 };
 
-struct Scalar {
-    Column Col;
-    std::string Reader;
-};
-
 std::pair<std::string, unsigned> splitColumn(const std::string& oid)
 {
     const auto dot = oid.rfind('.');
@@ -431,7 +424,7 @@ public:
 private:
     const HandServed& Served;
     std::map<std::string, Entry, OidLess> Entries;
-    std::map<std::string, Scalar, OidLess> Scalars;
+    std::map<std::string, Column, OidLess> Scalars;
     std::map<std::string, std::string> Parent; // groups of entries read together in one table
 
 public:
@@ -463,8 +456,8 @@ private:
                 if (!hasDigits(row->Oid)) continue;
                 const std::string oid = std::string(row->Oid) + ".0";
                 if (handServed(oid)) continue;
-                auto [it, fresh] = Scalars.try_emplace(oid, Scalar{{row->Syntax, false, row->Label, row->Options, -1}, t.Name});
-                it->second.Col.Writable |= (row->Access & afReadWrite) == afReadWrite;
+                auto [it, fresh] = Scalars.try_emplace(oid, Column{row->Syntax, false, row->Label, row->Options, -1});
+                it->second.Writable |= (row->Access & afReadWrite) == afReadWrite;
             }
             return;
         }
@@ -518,7 +511,7 @@ private:
             bool clash = false;
             for (const auto& [entryOid, e] : Entries) clash = clash || related(entryOid, oid);
             if (clash) continue;
-            out << oid << (s.Col.Writable ? " rw " : " ") << valueFor(s.Col, 0) << "\n";
+            out << oid << (s.Writable ? " rw " : " ") << valueFor(s, 0) << "\n";
         }
 
         // Entries read together share their rows, so a page's columns line up.
