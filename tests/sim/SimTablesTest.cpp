@@ -72,6 +72,14 @@ bool moveKey(KySNMPVar& key, bool withOptions)
     }
 }
 
+// v1 cannot carry 64-bit counters.
+bool hasCounter64(const MibTableEntry& t)
+{
+    for (const KySNMPVarDesc* row = t.Table; row->Oid; ++row)
+        if (row->Syntax == sxCounter64) return true;
+    return false;
+}
+
 // One simulator per data file: the standalone switch and the stack, each with the generated tables.
 class SimTables : public ::testing::TestWithParam<const char*> {
 protected:
@@ -113,11 +121,12 @@ protected:
             const KySNMPVar& v = list.GetVar(i);
             if (!list.IsReadable(i) && i >= list.KeyCount) continue;
             EXPECT_NE(v.Value, "(NOTDONE)") << v.Label << " in " << joined(values(list));
-            if (v.Value.empty() && list.IsReadable(i))
+            if (v.Value.empty() && list.IsReadable(i)) {
                 EXPECT_EQ(sim->value(instance.empty() ? v.Index : r.BaseOid(i) + "." + instance), "STRING 0x")
                     << v.Label << " in " << joined(values(list));
-            else
+            } else {
                 EXPECT_NE(v.Value, "") << v.Label << " in " << joined(values(list));
+            }
         }
     }
 
@@ -135,31 +144,40 @@ TEST(SimTablesData, GeneratedFileIsWhatTheGeneratorWritesNow)
         << "sim/data/tables.txt is stale: run trvtablegen tables.txt standalone.txt stack.txt in sim/data";
 }
 
-TEST_P(SimTables, EveryTableReadsWholeRows)
+TEST_P(SimTables, EveryTableReadsWholeRowsInV1AndV2c)
 {
-    int tables = 0;
-    for (const MibTableEntry& t : mibTables()) {
-        SCOPED_TRACE(t.Name);
-        auto r = request(t);
-        std::vector<int> errors;
-        r->OnError = [&](const KySNMPError& e) { errors.push_back(e.Code); };
-        bool ok = false;
-        if (r->VarList.ItemType == SVT_SV) {
-            r->GetSync(true, ok);
-            EXPECT_TRUE(ok);
-            for (int i = 0; i < r->VarList.GetCount(); ++i)
-                if (r->VarList.IsReadable(i)) EXPECT_NE(r->VarList.GetVar(i).Value, "(NULL)") << r->VarList.GetVar(i).Label;
-        } else {
-            int rows = 0;
-            for (bool first = true; r->GetSync(first, ok); first = false, ++rows)
-                expectWholeRow(*r);
-            EXPECT_TRUE(ok);
-            EXPECT_GT(rows, 0);
+    // v1 has no null for a missing object: a scalar the simulator lacks fails the whole read.
+    int counter64Tables = 0;
+    for (const MibTableEntry& t : mibTables()) counter64Tables += hasCounter64(t);
+    for (std::uint8_t version : {0, 1}) {
+        targetSimulator(*sim, version, 100);
+        int tables = 0;
+        for (const MibTableEntry& t : mibTables()) {
+            if (version == 0 && hasCounter64(t)) continue; // their pages raise v1 to v2c while open
+            SCOPED_TRACE(std::string(t.Name) + (version ? " v2c" : " v1"));
+            auto r = request(t);
+            std::vector<int> errors;
+            r->OnError = [&](const KySNMPError& e) { errors.push_back(e.Code); };
+            bool ok = false;
+            if (r->VarList.ItemType == SVT_SV) {
+                r->GetSync(true, ok);
+                EXPECT_TRUE(ok);
+                for (int i = 0; i < r->VarList.GetCount(); ++i) {
+                    if (!r->VarList.IsReadable(i)) continue;
+                    EXPECT_NE(r->VarList.GetVar(i).Value, "(NULL)") << r->VarList.GetVar(i).Label;
+                }
+            } else {
+                int rows = 0;
+                for (bool first = true; r->GetSync(first, ok); first = false, ++rows)
+                    expectWholeRow(*r);
+                EXPECT_TRUE(ok);
+                EXPECT_GT(rows, 0);
+            }
+            EXPECT_TRUE(errors.empty()) << "first error " << errors.front();
+            ++tables;
         }
-        EXPECT_TRUE(errors.empty()) << "first error " << errors.front();
-        ++tables;
+        EXPECT_EQ(tables, version ? 452 : 452 - counter64Tables);
     }
-    EXPECT_EQ(tables, 452);
 }
 
 TEST_P(SimTables, RowStatusTablesCreateAndDestroyARow)
