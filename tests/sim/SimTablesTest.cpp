@@ -97,17 +97,6 @@ protected:
         return r;
     }
 
-    // Walks the table; the rows as read, and whether every exchange went well.
-    static std::vector<Row> walk(KySNMPRequest& r, bool& ok, KySNMPVarList* firstRow = nullptr)
-    {
-        std::vector<Row> rows;
-        for (bool first = true; r.GetSync(first, ok); first = false) {
-            if (rows.empty() && firstRow) *firstRow = r.VarList;
-            rows.push_back(values(r.VarList));
-        }
-        return rows;
-    }
-
     // Every cell of the row just read holds a value: an empty cell is an empty string the simulator
     // stores, never a column whose rows do not line up with the others.
     void expectWholeRow(const KySNMPRequest& r)
@@ -189,8 +178,8 @@ TEST_P(SimTables, RowStatusTablesCreateAndDestroyARow)
         SCOPED_TRACE(t.Name);
         auto reader = request(t);
         bool ok = false;
-        KySNMPVarList row;
-        ASSERT_FALSE(walk(*reader, ok, &row).empty());
+        ASSERT_TRUE(reader->GetSync(true, ok)) << "no row to copy";
+        const KySNMPVarList row = reader->VarList;
 
         auto writer = request(t);
         writer->VarList = row;
@@ -211,10 +200,10 @@ TEST_P(SimTables, RowStatusTablesCreateAndDestroyARow)
         EXPECT_EQ(sim->value(status), std::nullopt);
         ++created;
     }
-    EXPECT_GT(created, 100);
+    EXPECT_EQ(created, 112);  // 115 tables have a RowStatus list; in 3 of them it is read-only
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, SimTables, ::testing::Values("menus.txt", "menus-stack.txt"),
-                         [](const auto& info) { return std::string(info.param).substr(0, std::string(info.param).find('.')) == "menus" ? std::string("Standalone") : std::string("Stack"); });
+                         [](const auto& info) { return std::string(info.param) == "menus.txt" ? "Standalone" : "Stack"; });
 
 } // namespace
