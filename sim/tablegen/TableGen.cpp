@@ -286,7 +286,10 @@ std::string numberFor(const std::string& l, int r, int syntax)
         }
     }
     if (syntax == sxTimeTicks) return std::to_string(8640000 + 360000 * r);
+    if (has(l, "telnet")) return "23";
+    if (has(l, "ssh")) return "22";
     if (has(l, "tcp") || has(l, "udp") || has(l, "l4")) return "80";
+    if (has(l, "max") && (has(l, "vlan") || has(l, "vlans"))) return "4094";
     if (has(l, "vlan") || has(l, "vid")) return r % 3 == 0 ? "1" : std::to_string(10 * (r % 3));
     if (has(l, "port") && !has(l, "number of") && !has(l, "count")) return std::to_string(r % PortCount + 1);
     if (has(l, "priority")) return std::to_string(r % 8);
