@@ -10,7 +10,8 @@
 // Communities: "tamber" reads, "quiltry" reads and writes. v3 users are listed below; every one reads
 // and writes except simreader. The engine ID is random per start unless "--engine-id HEX" is passed.
 // A GETBULK answer holds at most 100 bindings (the agent library's default). Data files are described
-// in sim/DataFile.h; standalone.txt, stack.txt and syntaxes.txt ship in sim/data.
+// in sim/DataFile.h; sim/data holds standalone.txt, stack.txt, standalone-<model>.txt, stack12.txt, syntaxes.txt,
+// and menus.txt / menus-stack.txt, which add the objects of every variable table (tables.txt).
 #include <gtest/gtest.h>
 
 #include <memory>
