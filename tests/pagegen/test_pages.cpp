@@ -110,6 +110,30 @@ TEST_F(EditorPageTest, ReadsOnlyOnceItsLoopRunsThenFillsItsRows) {
     EXPECT_EQ(ofKind(sim->log(), "GET").size(), 1u);
 }
 
+TEST_F(PageTest, AModalPageReadsItselfInsideItsLoopAndClosesByItsButton) {
+    QString shown;
+    whenModal([&](QWidget* modal) {
+        auto* page = qobject_cast<TConfigForm*>(modal);
+        if (!page || !statusLine(page).contains("Ok!")) return false;
+        shown = page->findChild<QComboBox*>("RowEdit2")->currentText();
+        page->findChild<QPushButton*>("CloseButton")->click();
+        return true;
+    });
+    OpenTablePage(alarmPage(), "127.0.0.1");
+    EXPECT_EQ(shown, "enabled");
+    EXPECT_EQ(ofKind(sim->log(), "GET").size(), 1u);
+}
+
+TEST_F(PageTest, AFailedReadLeavesItsErrorOnTheStatusLine) {
+    sim->addFault({Fault::Drop, Alarm});
+    const auto page = BuildTablePage(alarmPage(), "127.0.0.1");
+    page->show();
+    ASSERT_TRUE(waitUntil([&] { return !page->Requests.front()->Busy && !statusLine(page.get()).isEmpty(); }));
+    EXPECT_TRUE(statusLine(page.get()).startsWith("Get: "));
+    EXPECT_FALSE(statusLine(page.get()).contains("Ok!"));
+    EXPECT_TRUE(page->isVisible());
+}
+
 TEST_F(EditorPageTest, SetCheckedSendsOneSetOfExactlyTheCheckedRows) {
     open(alarmPage());
     EXPECT_FALSE(button("SetButton")->isEnabled()) << "nothing checked yet";
@@ -470,6 +494,29 @@ TEST_F(TablePageTest, ClickingALineEnablesEditAndDeleteAndClickingBesideDisables
     EXPECT_FALSE(button("EditButton")->isEnabled());
     EXPECT_FALSE(button("DeleteButton")->isEnabled());
     EXPECT_EQ(panel->EditsPanel->GetRowText(2), "");
+}
+
+TEST_F(TablePageTest, ADoubleClickOpensTheEditDialogAlsoWithNothingToSet) {
+    open(listPage("Dynamic Name Server Table: ", DynamicNameServerTableVars));
+    EXPECT_TRUE(button("EditButton")->isHidden());
+    sim->setValue("1.3.6.1.4.1.32473.12.85.1.3.2.1.2.3", "IPADDRESS 192.0.2.3");
+    panel->RefreshClick();
+    ASSERT_TRUE(waitUntil([&] { return idle() && list->topLevelItemCount() == 1; }));
+    bool opened = false;
+    bool setShown = true;
+    whenModal([&](QWidget* modal) {
+        if (modal->objectName() != "EditDialog") return false;
+        opened = true;
+        setShown = !modal->findChild<QPushButton*>("SetButton")->isHidden();
+        qobject_cast<QDialog*>(modal)->reject();
+        return true;
+    });
+    const QPoint line = list->visualItemRect(list->topLevelItem(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, line);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(setShown);
 }
 
 TEST_F(TablePageTest, AddCreatesTheRowAndTheTableIsReadAgain) {
