@@ -16,7 +16,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 
