@@ -288,6 +288,20 @@ TEST_F(LayoutTest, OneWritableRowGetsASetButtonAndNoCheckBoxes) {
     EXPECT_TRUE(find<QCheckBox>(page.get(), "RowCheck0")->isChecked()) << "a hidden box still sends its row";
 }
 
+TEST_F(LayoutTest, ReadOnlyRowsAreLockedInTheButtonFaceColour) {
+    const auto page = BuildTablePage(editorPage("Unit Information: ", UnitInformationVars), "127.0.0.1");
+    TEditsPanel& rows = *page->findChild<TSNMPEditorPanel*>()->EditsPanel;
+    for (const UISnmpVar& row : rows.Rows) {
+        auto* edit = qobject_cast<QLineEdit*>(row.Control);
+        ASSERT_TRUE(edit);
+        EXPECT_TRUE(edit->isReadOnly());
+        EXPECT_EQ(edit->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+        EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::black));
+        EXPECT_TRUE(row.CheckBox->isHidden());
+        EXPECT_FALSE(row.CheckBox->isChecked());
+    }
+}
+
 TEST_F(LayoutTest, RowsStandFiveApartWithEditorsAlignedBehindTheWidestLabel) {
     const auto page = BuildTablePage(alarmPage(), "127.0.0.1");
     TEditsPanel& rows = *page->findChild<TSNMPEditorPanel*>()->EditsPanel;
@@ -521,13 +535,16 @@ TEST_F(TablePageTest, ADoubleClickOpensTheEditDialogAlsoWithNothingToSet) {
 
 TEST_F(TablePageTest, AddCreatesTheRowAndTheTableIsReadAgain) {
     open(nameServerPage());
+    clickLine(0);
     sim->clearLog();
     QString caption;
     bool indexLocked = true;
     QString status;
+    QString addressAtStart = "unset";
     whenModal([&](QWidget* modal) {
         if (modal->objectName() != "AddDialog") return false;
         caption = modal->windowTitle();
+        addressAtStart = modal->findChild<QLineEdit*>("RowEdit2")->text();
         auto* index = modal->findChild<QLineEdit*>("RowEdit0");
         indexLocked = index->isReadOnly() || !modal->findChild<QCheckBox*>("RowCheck0")->isChecked();
         status = modal->findChild<QComboBox*>("RowEdit1")->currentText();
@@ -544,6 +561,7 @@ TEST_F(TablePageTest, AddCreatesTheRowAndTheTableIsReadAgain) {
     EXPECT_EQ(caption, "Static Name Server Table: 127.0.0.1 (Add)");
     EXPECT_FALSE(indexLocked) << "the index is typed in the Add dialog";
     EXPECT_EQ(status, "createAndGo");
+    EXPECT_EQ(addressAtStart, "") << "the selected line's values are not offered for a new row";
 
     const auto sets = ofKind(sim->log(), "SET");
     ASSERT_EQ(sets.size(), 1u);
