@@ -442,6 +442,16 @@ TEST(PageBuilding, WrongCallsRaiseTheirTexts) {
     }
 }
 
+TEST(PageBuilding, LockingARowPastTheLastOneOnlyTellsTheRowCount) {
+    TConfigForm form;
+    TEditsPanel& rows = *form.MakeEditor(MakePageRequest(&form, AlarmControlVars, SVT_SV, 0))->EditsPanel;
+    QString text;
+    answerBox(QMessageBox::Ok, &text);
+    rows.LockRow(3);
+    EXPECT_EQ(text, "aIdx is overtop!\n you may define < 3");
+    EXPECT_FALSE(rows.Rows[2].CheckBox->isHidden()) << "nothing changed";
+}
+
 TEST(PageBuilding, AFormatOnAnEditRowGivesItThatInputRule) {
     TConfigForm form;
     TSNMPEditorPanel* panel = form.MakeEditor(MakePageRequest(&form, DNSResolverGlobalSettingsVars, SVT_SV, 0));
