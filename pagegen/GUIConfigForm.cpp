@@ -6,7 +6,9 @@
 #include "SNMPEditorPanel.h"
 #include "SNMPListViewPanel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -15,7 +17,7 @@ TConfigForm::TConfigForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle("ConfigForm");
     resize(159, 105);
     // Runs once the opener's modal loop starts: the page is built, captioned and shown by then.
-    QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { RefreshFromLoop(); }, Qt::QueuedConnection);
 }
 
 TConfigForm::~TConfigForm() { FormClose(); }
@@ -56,7 +58,7 @@ void TConfigForm::MakePaged() {
     PageControl->setObjectName("PageControl");
     PageControl->setUsesScrollButtons(false);
     PageControl->tabBar()->setExpanding(false);
-    QObject::connect(PageControl, &QTabWidget::currentChanged, this, [this] { Refresh(); });
+    QObject::connect(PageControl, &QTabWidget::currentChanged, this, [this] { RefreshFromLoop(); });
 }
 
 QWidget* TConfigForm::AddSheet(const QString& caption, const char* refusal) {
@@ -123,6 +125,14 @@ void TConfigForm::Refresh() {
         throw KyException(0, "Refresh a Form with unknown Form Type!");
     }
     PageRequest::Read(*binder);
+}
+
+void TConfigForm::RefreshFromLoop() {
+    try {
+        Refresh();
+    } catch (const std::exception& error) {
+        QMessageBox::information(this, QApplication::applicationDisplayName(), error.what());
+    }
 }
 
 void TConfigForm::FormClose() {

@@ -54,6 +54,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The self-posted first read and tab changes: nothing escapes into the event loop.
+    void RefreshFromLoop();
     KySNMPRequest2Edits* Adopt(std::unique_ptr<KySNMPRequest2Edits> request);
     void CheckUnbuilt();
     QWidget* AddSheet(const QString& caption, const char* refusal);

@@ -16,11 +16,11 @@ TRowEditDialog::TRowEditDialog(TSNMPListViewPanel* page, const QString& caption,
     page->Request->SetConstraintOwner(this);
     Frame = new TSNMPPanel(this, page->Strip(), page->Request);
     TCtrlBtnPanel* column = Frame->ButtonPanel;
-    QObject::connect(column->SetButton, &QPushButton::clicked, this, [this] {
+    Frame->OnClick(column->SetButton, [this] {
         if (Page->SetCheckedClick()) accept();
     });
-    QObject::connect(column->CheckAllButton, &QPushButton::clicked, this, [this] { Page->CheckAllClick(); });
-    QObject::connect(column->ClearChecksButton, &QPushButton::clicked, this, [this] { Page->ClearChecksClick(); });
+    Frame->OnClick(column->CheckAllButton, [this] { Page->CheckAllClick(); });
+    Frame->OnClick(column->ClearChecksButton, [this] { Page->ClearChecksClick(); });
     TEditsPanel* rows = page->EditsPanel;
     rows->ArrangeCtrlBtn(column);
     if (editing && column->SetButton->text() != "Set") column->SetButton->setEnabled(false);

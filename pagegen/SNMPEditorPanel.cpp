@@ -18,10 +18,10 @@
 TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, KySNMPRequest2Edits* request)
     : TSNMPPanel(parent, nullptr, request) {
     EditsPanel = new TEditsPanel(ClientPanel, request);
-    QObject::connect(ButtonPanel->SetButton, &QPushButton::clicked, this, [this] { SetCheckedClick(); });
+    OnClick(ButtonPanel->SetButton, [this] { SetCheckedClick(); });
     ButtonPanel->SetButton->setEnabled(false);
-    QObject::connect(ButtonPanel->CheckAllButton, &QPushButton::clicked, this, [this] { CheckAllClick(); });
-    QObject::connect(ButtonPanel->ClearChecksButton, &QPushButton::clicked, this, [this] { ClearChecksClick(); });
+    OnClick(ButtonPanel->CheckAllButton, [this] { CheckAllClick(); });
+    OnClick(ButtonPanel->ClearChecksButton, [this] { ClearChecksClick(); });
     EditsPanel->ArrangeCtrlBtn(ButtonPanel);
     SetContent(EditsPanel);
 }

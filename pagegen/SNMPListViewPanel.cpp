@@ -27,7 +27,13 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KySNMPRequest2Edits* req
     : TSNMPEditorPanel(parent, request) {
     ListViewPanel = new TListViewPanel(ClientPanel, request);
     QTreeWidget* list = ListViewPanel->ListView;
-    DoubleClick = QObject::connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { ListDblClick(); });
+    DoubleClick = QObject::connect(list, &QTreeWidget::itemDoubleClicked, this, [this] {
+        try {
+            ListDblClick();
+        } catch (const std::exception&) {
+            // Editing by double click is a convenience: a failure leaves the page as it was.
+        }
+    });
     list->viewport()->installEventFilter(this);
     // The count box is the context: the list empties itself when it goes, after the column has gone.
     QAbstractItemModel* model = list->model();
@@ -37,10 +43,10 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, KySNMPRequest2Edits* req
     QObject::connect(model, &QAbstractItemModel::modelReset, count, [this] { UpdateCount(); });
     // Refresh and the row buttons are this page's own; the frame's Refresh handler goes.
     ButtonPanel->RefreshButton->disconnect();
-    QObject::connect(ButtonPanel->RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
-    QObject::connect(ButtonPanel->EditButton, &QPushButton::clicked, this, [this] { EditClick(); });
-    QObject::connect(ButtonPanel->AddButton, &QPushButton::clicked, this, [this] { AddClick(); });
-    QObject::connect(ButtonPanel->DeleteButton, &QPushButton::clicked, this, [this] { DeleteClick(); });
+    OnClick(ButtonPanel->RefreshButton, [this] { RefreshClick(); });
+    OnClick(ButtonPanel->EditButton, [this] { EditClick(); });
+    OnClick(ButtonPanel->AddButton, [this] { AddClick(); });
+    OnClick(ButtonPanel->DeleteButton, [this] { DeleteClick(); });
     ListViewPanel->ArrangeCtrlBtn(ButtonPanel);
     if (EditsPanel->HasNoWritableRow()) {
         ButtonPanel->EditButton->hide();
@@ -137,7 +143,11 @@ bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event) {
         QTreeWidget* list = ListViewPanel->ListView;
         if (type == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            ListClick(list->itemAt(mouse->position().toPoint()) != nullptr);
+            try {
+                ListClick(list->itemAt(mouse->position().toPoint()) != nullptr);
+            } catch (const std::exception&) {
+                QMessageBox::information(this, QApplication::applicationDisplayName(), "Please select a entry ");
+            }
         } else if (event->type() == QEvent::ToolTip) {
             const auto* help = static_cast<QHelpEvent*>(event);
             if (const QTreeWidgetItem* item = list->itemAt(help->pos()))

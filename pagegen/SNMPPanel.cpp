@@ -19,9 +19,9 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, TMsgPanel* sharedStrip, KySNMPRequest2Ed
     StatusStrip = sharedStrip ? sharedStrip : MsgPanel;
     if (Request) Request->SetStatusTarget(StatusStrip->StatusBar);
     ButtonPanel = new TCtrlBtnPanel(this);
-    QObject::connect(ButtonPanel->RefreshButton, &QPushButton::clicked, this, [this] { RefreshClick(); });
-    QObject::connect(ButtonPanel->CloseButton, &QPushButton::clicked, this, [this] { CloseClick(); });
-    QObject::connect(ButtonPanel->StopButton, &QPushButton::clicked, this, [this] { StopClick(); });
+    OnClick(ButtonPanel->RefreshButton, [this] { RefreshClick(); });
+    OnClick(ButtonPanel->CloseButton, [this] { CloseClick(); });
+    OnClick(ButtonPanel->StopButton, [this] { StopClick(); });
     Splitter = new QFrame(this);
     Splitter->setObjectName("Splitter");
     Splitter->setFrameStyle(QFrame::VLine | QFrame::Raised);
@@ -31,6 +31,17 @@ TSNMPPanel::TSNMPPanel(QWidget* parent, TMsgPanel* sharedStrip, KySNMPRequest2Ed
 }
 
 void TSNMPPanel::DetachRequest() { Request = nullptr; }
+
+void TSNMPPanel::OnClick(QPushButton* button, std::function<void()> handler) {
+    QObject::connect(button, &QPushButton::clicked, this, [this, handler = std::move(handler)] {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            if (Request && Request->StatusTarget()) Request->ShowStatus(error.what());
+            else QMessageBox::information(this, QApplication::applicationDisplayName(), error.what());
+        }
+    });
+}
 
 void TSNMPPanel::SetContent(QWidget* content) {
     if (Content) Content->hide();

@@ -4,8 +4,11 @@
 #include <QSize>
 #include <QWidget>
 
+#include <functional>
+
 class KySNMPRequest2Edits;
 class QFrame;
+class QPushButton;
 class TCtrlBtnPanel;
 class TMsgPanel;
 
@@ -46,6 +49,9 @@ public:
     void RefreshClick();
     void CloseClick();
     void StopClick();
+
+    // Connects a button of this frame's column; a failure in the handler ends on the status line.
+    void OnClick(QPushButton* button, std::function<void()> handler);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
