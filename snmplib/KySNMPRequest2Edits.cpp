@@ -236,12 +236,15 @@ void KySNMPRequest2Edits::AddListRow() {
 void KySNMPRequest2Edits::ReadSelectedRow() {
     if (!ListView) return;
     const QList<QTreeWidgetItem*> selected = ListView->selectedItems();
-    if (selected.isEmpty()) return;
+    if (!selected.isEmpty()) ReadRow(selected.front());
+}
+
+void KySNMPRequest2Edits::ReadRow(const QTreeWidgetItem* line) {
     const std::vector<int> order = cellOrder();
     for (int k = 0; k < int(order.size()); ++k) {
         const int i = order[std::size_t(k)];
         KySNMPVar& var = Request.VarList.GetVar(i);
-        const std::string cell = selected.front()->text(k).toLatin1().toStdString();
+        const std::string cell = line->text(k).toLatin1().toStdString();
         var.Value = var.Syntax == sxBitList ? bracketedHex(cell) : cell;
         if (std::size_t(i) < Provided.size()) Provided[std::size_t(i)] = true;
     }
@@ -364,9 +367,10 @@ void KySNMPRequest2Edits::SetDone() {
     if (OnSetDone) OnSetDone();
 }
 
-void KySNMPRequest2Edits::ListItemSelected(QTreeWidgetItem*, bool selected) {
+void KySNMPRequest2Edits::ListItemSelected(QTreeWidgetItem* item, bool selected) {
     if (!selected) return;
     if (AutoEnable == 1) EnableControls(true);
-    if (ListView) ReadSelectedRow();
+    // A click makes the line current before it is selected: read the line the event names.
+    if (ListView && item) ReadRow(item);
     ValuesToControls(-1);
 }

@@ -67,6 +67,8 @@ public:
     void BuildColumns();
     void AddListRow();
     void ReadSelectedRow();
+    // The cells of one line into the variables.
+    void ReadRow(const QTreeWidgetItem* line);
     // Variables into the bound controls, and back; which: a variable position or -1 for all.
     void ValuesToControls(int which);
     void ControlsToValues(int which);

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -509,6 +511,21 @@ TEST_F(ListBinding, SelectingARowFillsAndEnablesTheControls) {
     ASSERT_EQ(pageSaw.size(), 3u);
     EXPECT_EQ(pageSaw[1], std::make_pair(list->topLevelItem(1), false));
     EXPECT_EQ(pageSaw[2], std::make_pair(list->topLevelItem(0), true));
+}
+
+TEST_F(ListBinding, AMouseClickFillsTheControlsWithTheClickedLine) {
+    auto* list = make<QTreeWidget>();
+    auto* name = make<QLineEdit>();
+    list->setGeometry(0, 0, 300, 200);
+    binder.BindListView(list, 1);
+    binder.BindControl(Label, name);
+    addRow("1", "10", "one", "80");
+    addRow("2", "20", "two", "40");
+    addRow("3", "30", "three", "20");
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
+    EXPECT_EQ(name->text(), "two");
 }
 
 TEST_F(ListBinding, DeselectionChangesNothing) {
