@@ -477,7 +477,7 @@ int Agent::run()
     } removeTmp{tmp};
 
     // Nothing of the host's Net-SNMP set-up is read, and nothing is written outside the temporary folder.
-    isolateNetSnmp(tmp);
+    ::isolateNetSnmp(tmp);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);

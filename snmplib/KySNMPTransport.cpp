@@ -1,6 +1,7 @@
 #include "KySNMPTransport.h"
 
 #include "KyException.h"
+#include "NetSnmpIsolation.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
@@ -411,19 +412,7 @@ void initialise() {
     done = true;
     // Nothing from the machine's Net-SNMP set-up: no MIBs, no snmp.conf, no state under /var/lib/snmp.
     static QTemporaryDir privateDirectory(QDir::tempPath() + "/trvmgr-snmp-XXXXXX");
-    const QByteArray directory = privateDirectory.path().toLocal8Bit();
-    QDir(privateDirectory.path()).mkpath("cert_indexes");  // made up front, so the library has nothing to announce
-    setenv("MIBS", "", 1);
-    setenv("MIBDIRS", directory.constData(), 1);
-    setenv("SNMPCONFPATH", directory.constData(), 1);
-    setenv("SNMP_PERSISTENT_DIR", directory.constData(), 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
-    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, directory.constData());
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, directory.constData());
+    isolateNetSnmp(privateDirectory.path().toStdString());
     init_snmp("trvmgr");
 }
 

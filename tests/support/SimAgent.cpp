@@ -82,7 +82,7 @@ void isolateNetSnmp()
     if (!snmpHome.empty()) return;
     snmpHome = makeTempDir("trvtest-snmp");
     std::atexit(removeSnmpHome);
-    trvsim::isolateNetSnmp(snmpHome);
+    ::isolateNetSnmp(snmpHome);
 }
 
 std::string LogBinding::octets() const

@@ -1,14 +1,13 @@
 #pragma once
-// Keeps a Net-SNMP process (the simulator, or a test talking to it) away from the host's set-up: no
-// MIBs loaded, no configuration read, persistent files only in `dir`. Call before init_snmp/init_agent.
+// Keeps a Net-SNMP process (the program, the simulator, or a test talking to it) away from the host's
+// set-up: no MIBs loaded, no configuration read, persistent files only in `dir`. Call before
+// init_snmp/init_agent.
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-
-namespace trvsim {
 
 inline void isolateNetSnmp(const std::string& dir)
 {
@@ -27,5 +26,3 @@ inline void isolateNetSnmp(const std::string& dir)
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, dir.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, dir.c_str());
 }
-
-} // namespace trvsim
