@@ -1,5 +1,13 @@
 #include "MainUnit.h"
 
+#include "DialogOpeners.h"
+#include "EditsPanel.h"
+#include "GUIConfigForm.h"
+#include "MainMenuTable.h"
+#include "MenuHandlers.h"
+#include "MenuPages.h"
+#include "SNMPEditorPanel.h"
+
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
 #include "KySNMPStatus.h"
@@ -25,6 +33,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <map>
+#include <string_view>
 
 TMainForm* MainForm = nullptr;
 std::string DeviceIPText;
@@ -86,13 +97,10 @@ void TMainForm::BuildForm() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    QMenu* configuration = menuBar()->addMenu(QStringLiteral("Configuration"));
-    configuration->setObjectName(QStringLiteral("Configuration1"));
-    QAction* refreshPanel = configuration->addAction(QStringLiteral("Refresh Panel"));
-    refreshPanel->setObjectName(QStringLiteral("RefreshPanel1"));
-    connect(refreshPanel, &QAction::triggered, this, [this] { RefreshPanel1Click(); });
-    VACM1 = menuBar()->addMenu(QStringLiteral("SNMP v3"));
-    VACM1->setObjectName(QStringLiteral("VACM1"));
+    BuildMainMenu();
+    // Both profiles describe this family of switches, whatever the installation says.
+    ApplyRoutingMenuProfile();
+    ApplyStorageMenuProfile();
 
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -116,14 +124,165 @@ void TMainForm::BuildForm() {
 
     PortInfoPopupMenu = new QMenu(this);
     PortInfoPopupMenu->setObjectName(QStringLiteral("PortInfoPopupMenu"));
-    PortInfoPopupMenu->addAction(QStringLiteral("Port Information"))->setObjectName(QStringLiteral("PortInformation2"));
-    PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"))->setObjectName(QStringLiteral("PortConfiguration1"));
+    QAction* portInformation = PortInfoPopupMenu->addAction(QStringLiteral("Port Information"));
+    portInformation->setObjectName(QStringLiteral("PortInformation2"));
+    connect(portInformation, &QAction::triggered, this, [this] { RunGuarded([this] { PortInformation2Click(); }); });
+    QAction* portConfiguration = PortInfoPopupMenu->addAction(QStringLiteral("Port Configuration"));
+    portConfiguration->setObjectName(QStringLiteral("PortConfiguration1"));
+    connect(portConfiguration, &QAction::triggered, this, [this] { RunGuarded([this] { PortConfiguration1Click(); }); });
 
     ImageList1 = MakeImageList1();
     ImageList2 = MakeImageList2();
 
     resize(768, 156 + menuBar()->sizeHint().height());
 }
+
+void TMainForm::BuildMainMenu() {
+    std::map<std::string_view, QMenu*> menus;
+    for (const TMainMenuEntry& entry : mainMenuTable()) {
+        QMenu* parent = entry.Parent ? menus.at(entry.Parent) : nullptr;
+        QAction* action = nullptr;
+        const QString caption = QString::fromLatin1(entry.Caption);
+        switch (entry.Kind) {
+        case TMenuKind::Submenu: {
+            QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(entry.Name));
+            menus[entry.Name] = menu;
+            action = menu->menuAction();
+            break;
+        }
+        case TMenuKind::Separator:
+            action = parent->addSeparator();
+            action->setObjectName(QString::fromLatin1(entry.Name));
+            break;
+        case TMenuKind::Item:
+            action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+            action->setObjectName(QString::fromLatin1(entry.Name));
+            break;
+        }
+        action->setVisible(entry.Visible);
+        if (entry.Handler && entry.Kind == TMenuKind::Item)
+            connect(action, &QAction::triggered, this, [this, handler = entry.Handler] { RunMenuHandler(handler); });
+    }
+    VACM1 = menus.at("VACM1");
+}
+
+QAction* TMainForm::MenuItem(std::string_view name) const {
+    const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    if (auto* menu = findChild<QMenu*>(objectName)) return menu->menuAction();
+    return findChild<QAction*>(objectName);
+}
+
+void TMainForm::RunMenuHandler(std::string_view handler) {
+    const TMenuHandlerFn* run = FindMenuHandler(handler);
+    if (!run) {
+        // An item whose page comes with a later part of the program.
+        RunGuarded([this] { TUnavailablePage page(this); page.setWindowTitle(QString::fromStdString(DeviceIP())); page.exec(); });
+        return;
+    }
+    RunGuarded([this, run] { (*run)(*this); });
+}
+
+void TMainForm::RunGuarded(const std::function<void()>& work) {
+    // Nothing a page throws while it is built or shown may reach the event loop.
+    try {
+        work();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(this, QApplication::applicationDisplayName(), QStringLiteral("Unknown error"));
+    }
+}
+
+void TMainForm::ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile) {
+    for (const auto& [name, visible] : profile)
+        if (QAction* action = MenuItem(name)) action->setVisible(visible);
+}
+
+void TMainForm::ApplyRoutingMenuProfile() {
+    static constexpr std::pair<const char*, bool> profile[] = {
+        {"MD5Table1", false},
+        {"AllInterfaceState1", true},
+        {"ARPAgingTime2", true},
+        {"IPControlTable1", true},
+        {"IPForwardingTable1", true},
+        {"IPv6ControlTable1", true},
+        {"IPv6AddressControl1", true},
+        {"IPStaticRoutingtable1", true},
+        {"BOOTPBasicConfiguration1", true},
+        {"BOOTPCtrlTable1", true},
+        {"CIDRRFC20961", false},
+        {"OSPFRFC18501", false},
+        {"miVRRP", false},
+        {"IpMroute1", false},
+        {"DVMRP1", false},
+        {"PIM1", false},
+        {"IGMP1", false},
+        {"DVMRPInterface1", false},
+        {"PolicyRoute1", false},
+        {"SuperVLAN1", false},
+        {"IPMulticastVLANReplication1", true},
+        {"OSPFECMPManagement1", false},
+        {"DataDrivenLearningGroupTable1", true},
+        {"DataDrivenLearningGroupTable2", true},
+        {"OSPFv31", false},
+        {"LoopBackIPControl1", false},
+        {"FileTable1", true},
+        {"FileSystemTable1", false},
+        {"BGP1", false},
+        {"IPMulticastVLANReplication1", true},
+        {"AgentSuportedUpdateFiles1", true},
+        {"IGMPForwardingTable1", false},
+        {"MLDSnoopingForwardingTable1", false},
+        {"LimitedMulticastAddressTable1", false},
+        {"MulticastRangeTable1", false},
+        {"CIDR1", false},
+    };
+    ApplyMenuProfile(profile);
+}
+
+void TMainForm::ApplyStorageMenuProfile() {
+    static constexpr std::pair<const char*, bool> profile[] = {
+        {"POE1", false},
+        {"FileSystem1", false},
+        {"Multipleimagemanagement1", true},
+        {"MultipleConfigManagement1", true},
+        {"AgentFileSystemManagement1", false},
+    };
+    ApplyMenuProfile(profile);
+}
+
+void TMainForm::RmonSettingsClose(TConfigForm& page) {
+    page.FormClose();
+    UpdateRmonMenu();
+}
+
+void TMainForm::OpenPortPage(const char* title, const KySNMPVarDesc* table, int widthPlus) {
+    QToolButton* button = PopupComponent;
+    if (!button) return;
+    ReleasePortButtons();
+    button->setChecked(true);
+    // The hint is "port.medium": the page reads that one row of the port table.
+    const QString hint = button->toolTip();
+    TPageTweaks tweaks;
+    tweaks.InstanceSuffix = hint.toStdString();
+    tweaks.WidthPlus = widthPlus;
+    tweaks.Extra = [this, widthPlus](TConfigForm&, TSNMPEditorPanel& panel) {
+        panel.SetEditWidth(Scaled(*this, widthPlus) + panel.EditsPanel->EditWidth);
+    };
+    std::unique_ptr<TConfigForm> page = BuildMenuPage(*this, {title, table, MVT_SV, 0}, tweaks);
+    const qsizetype dot = hint.indexOf(QLatin1Char('.'));
+    const QString medium = dot < 0 ? QString() : hint.mid(dot + 1, 1);
+    if (medium == QLatin1String("1") || medium == QLatin1String("2"))
+        page->setWindowTitle(QStringLiteral("%1: %2 / Port %3").arg(QLatin1String(title), QString::fromStdString(DeviceIP()), hint.left(dot)));
+    else
+        page->setWindowTitle(QStringLiteral("ConfigForm"));
+    page->exec();
+}
+
+void TMainForm::PortInformation2Click() { OpenPortPage("Port Information Table", PortInformationVars, 50); }
+
+void TMainForm::PortConfiguration1Click() { OpenPortPage("Port Configuration", PortConfigurationVars, 82); }
 
 void TMainForm::ShowStatus(const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); }
 
@@ -363,9 +522,7 @@ void TMainForm::RefreshPanel1Click() {
 
 void TMainForm::GateActions(const char* const* names, bool on, bool visibility) {
     for (; *names; ++names) {
-        QAction* action = findChild<QAction*>(QString::fromLatin1(*names));
-        if (!action)
-            if (auto* menu = findChild<QMenu*>(QString::fromLatin1(*names))) action = menu->menuAction();
+        QAction* action = MenuItem(*names);
         if (!action) continue;
         if (visibility)
             action->setVisible(on);

@@ -7,12 +7,18 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
 
 class KySNMPRequest2Edits;
+class QAction;
 class QLabel;
+class TConfigForm;
 class QMenu;
 class QScrollArea;
 class QToolButton;
@@ -85,6 +91,19 @@ public:
     void ReleasePortButtons();
     void ClosePanelForms();
     void RefreshPanel1Click();
+    // The menu from its table, one action per item named after its component.
+    void BuildMainMenu();
+    // The action of a menu item (or of a submenu) by component name; null when there is none.
+    QAction* MenuItem(std::string_view name) const;
+    // Runs a menu item's handler; what it throws is shown in a box.
+    void RunMenuHandler(std::string_view handler);
+    void ApplyRoutingMenuProfile();
+    void ApplyStorageMenuProfile();
+    // Close of the "RMON Global Settings" page: the page's own close, then the RMON items follow the state.
+    void RmonSettingsClose(TConfigForm& page);
+    // The port popup pages, on the port the popup was opened on.
+    void PortInformation2Click();
+    void PortConfiguration1Click();
     void UpdateRmonMenu();
     void UpdateAuthMenu();
     void UpdateUnitMenu();
@@ -104,6 +123,9 @@ protected:
 
 private:
     void BuildForm();
+    void RunGuarded(const std::function<void()>& work);
+    void ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile);
+    void OpenPortPage(const char* title, const KySNMPVarDesc* table, int widthPlus);
     void CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request, const KySNMPVarDesc* table,
                             QLabel* label);
     // The discovery the waiting dialog runs.

@@ -1,0 +1,51 @@
+#include "MenuHandlers.h"
+
+#include "KySNMPTarget.h"
+#include "MainUnit.h"
+#include "ViewerLaunch.h"
+
+#include <algorithm>
+
+namespace {
+
+const TMenuHandlers& AllHandlers() {
+    static const TMenuHandlers handlers = [] {
+        TMenuHandlers all;
+        AddConfigurationMenuHandlers(all);
+        AddRmonMenuHandlers(all);
+        AddSingleIpMenuHandlers(all);
+        AddSFlowMenuHandlers(all);
+        AddHelpMenuHandlers(all);
+        return all;
+    }();
+    return handlers;
+}
+
+}  // namespace
+
+const TMenuHandlerFn* FindMenuHandler(std::string_view name) {
+    const TMenuHandlers& all = AllHandlers();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const TMenuHandler& h) { return h.Name == name; });
+    return it == all.end() ? nullptr : &it->Run;
+}
+
+void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages) {
+    for (const TMenuPage& page : pages)
+        handlers.push_back({page.Handler, [&page](TMainForm& form) { OpenMenuPage(form, page.Page, page.Tweaks); }});
+}
+
+void AddDialogs(TMenuHandlers& handlers, std::span<const TMenuDialog> dialogs) {
+    for (const TMenuDialog& dialog : dialogs)
+        handlers.push_back({dialog.Handler, [&dialog](TMainForm& form) { OpenMenuDialog(form, dialog); }});
+}
+
+void AddViewers(TMenuHandlers& handlers, std::span<const TMenuViewer> viewers) {
+    for (const TMenuViewer& viewer : viewers)
+        handlers.push_back({viewer.Handler, [argument = viewer.PageArgument](TMainForm& form) {
+                                LaunchViewer(form.LaunchParameters, DefaultSNMPSecurity.Version == 3, argument);
+                            }});
+}
+
+void AddEmpty(TMenuHandlers& handlers, std::initializer_list<const char*> names) {
+    for (const char* name : names) handlers.push_back({name, [](TMainForm&) {}});
+}
