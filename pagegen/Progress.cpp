@@ -5,27 +5,33 @@
 #include <QProgressBar>
 #include <QTimer>
 
+void BuildProgressControls(QDialog* form, QLabel*& prompt, QProgressBar*& bar, QTimer*& timer, QPoint promptAt,
+                           QRect barRect, int barMax, int tickInterval) {
+    form->setWindowTitle(QStringLiteral("Progress"));
+    form->setFixedSize(358, 66);
+    prompt = new QLabel(form);
+    prompt->setObjectName(QStringLiteral("LB_Prompt"));
+    QFont bold = prompt->font();
+    bold.setBold(true);
+    prompt->setFont(bold);
+    prompt->setGeometry(QRect(promptAt, QSize(329, 20)));
+    bar = new QProgressBar(form);
+    bar->setObjectName(QStringLiteral("ProgressBar"));
+    bar->setGeometry(barRect);
+    bar->setRange(0, barMax);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    timer = new QTimer(form);
+    timer->setInterval(tickInterval);
+    // The time runs from creation, not from showing.
+    timer->start();
+}
+
 TProgressForm::TProgressForm(QWidget* parentForm, int tickInterval)
     : QDialog(parentForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("ProgressForm"));
-    setWindowTitle(QStringLiteral("Progress"));
-    setFixedSize(358, 66);
-    LB_Prompt = new QLabel(this);
-    LB_Prompt->setObjectName(QStringLiteral("LB_Prompt"));
-    QFont bold = LB_Prompt->font();
-    bold.setBold(true);
-    LB_Prompt->setFont(bold);
-    LB_Prompt->setGeometry(16, 3, 329, 20);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setGeometry(23, 26, 300, 16);
-    ProgressBar->setRange(0, 50);
-    ProgressBar->setValue(0);
-    ProgressBar->setTextVisible(false);
-    ProgressTimer = new QTimer(this);
-    ProgressTimer->setInterval(tickInterval);
+    BuildProgressControls(this, LB_Prompt, ProgressBar, ProgressTimer, {16, 3}, {23, 26, 300, 16}, 50, tickInterval);
     connect(ProgressTimer, &QTimer::timeout, this, &TProgressForm::ProgressTimerTimer);
-    ProgressTimer->start();
 }
 
 void TProgressForm::ProgressTimerTimer() {

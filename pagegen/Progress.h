@@ -2,9 +2,16 @@
 
 #include <QDialog>
 
+#include <QRect>
+
 class QLabel;
 class QProgressBar;
 class QTimer;
+
+// The caption, prompt, bar and running tick timer both progress dialogs share; they differ in the
+// places of prompt and bar and in the bar's length.
+void BuildProgressControls(QDialog* form, QLabel*& prompt, QProgressBar*& bar, QTimer*& timer, QPoint promptAt,
+                           QRect barRect, int barMax, int tickInterval);
 
 // A time-based progress dialog that closes when its bar is full, on the 51st tick. The user cannot
 // close it.

@@ -1,5 +1,7 @@
 #include "Progress2.h"
 
+#include "Progress.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -8,25 +10,8 @@
 TProgressForm2::TProgressForm2(QWidget* parentForm, int tickInterval)
     : QDialog(parentForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("ProgressForm2"));
-    setWindowTitle(QStringLiteral("Progress"));
-    setFixedSize(358, 66);
-    LB_Prompt = new QLabel(this);
-    LB_Prompt->setObjectName(QStringLiteral("LB_Prompt"));
-    QFont bold = LB_Prompt->font();
-    bold.setBold(true);
-    LB_Prompt->setFont(bold);
-    LB_Prompt->setGeometry(16, 7, 329, 20);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
-    ProgressBar->setGeometry(16, 32, 329, 16);
-    ProgressBar->setRange(0, 76);
-    ProgressBar->setValue(0);
-    ProgressBar->setTextVisible(false);
-    ProgressTimer = new QTimer(this);
-    ProgressTimer->setInterval(tickInterval);
+    BuildProgressControls(this, LB_Prompt, ProgressBar, ProgressTimer, {16, 7}, {16, 32, 329, 16}, 76, tickInterval);
     connect(ProgressTimer, &QTimer::timeout, this, &TProgressForm2::ProgressTimerTimer);
-    // The time runs from creation, not from showing.
-    ProgressTimer->start();
 }
 
 void TProgressForm2::ProgressTimerTimer() {
