@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -331,6 +332,63 @@ TEST(Version2cGuard, PutsTheVersionBackWhenBuildingThePageFails) {
         EXPECT_EQ(DefaultSNMPSecurity.Version, c.version);
     }
     DefaultSNMPSecurity.Version = 0;
+}
+
+TEST_F(MenuWindow, RowCreationPagesDeleteARowAndAddItBack) {
+    ASSERT_TRUE(open());
+    for (auto list : {ConfigurationMenuPages(), SingleIpMenuPages(), SFlowMenuPages()})
+        for (const TMenuPage& p : list) {
+            if (p.Page.AddText.empty()) continue;
+            SCOPED_TRACE(p.Handler);
+            const std::unique_ptr<TConfigForm> page = BuildMenuPage(*form, p.Page, p.Tweaks);
+            page->show();
+            ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(page.get()).contains("Ok!"); }));
+            auto* panel = page->findChild<TSNMPListViewPanel*>();
+            auto* lines = panel->ListViewPanel->findChild<QTreeWidget*>();
+            const int before = lines->topLevelItemCount();
+            ASSERT_GT(before, 0);
+            QStringList keys;
+            for (int k = 0; k < p.Page.KeyCount; ++k) keys << lines->topLevelItem(0)->text(k);
+            lines->setCurrentItem(lines->topLevelItem(0));
+            panel->ListClick(true);
+
+            QString question;
+            whenModal([&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                if (!box) return false;
+                question = box->text();
+                box->button(QMessageBox::Ok)->click();
+                return true;
+            });
+            panel->DeleteClick();
+            EXPECT_EQ(question, "Are you sure to delete it?");
+            ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && lines->topLevelItemCount() == before - 1; }));
+
+            // The same keys come back with the status alone.
+            QString caption;
+            whenModal([&](QWidget* modal) {
+                if (modal->objectName() != "AddDialog") return false;
+                caption = modal->windowTitle();
+                modal->findChild<QPushButton*>("ClearChecksButton")->click();
+                for (int k = 0; k < p.Page.KeyCount; ++k) {
+                    QWidget* editor = modal->findChild<QWidget*>(QStringLiteral("RowEdit%1").arg(k));
+                    if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(keys[k]);
+                    else if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->setCurrentText(keys[k]);
+                    else ADD_FAILURE() << "no editor for key " << k;
+                    if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(k)))
+                        check->setChecked(true);
+                }
+                if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(p.Page.StatusRow)))
+                    check->setChecked(true);
+                modal->findChild<QPushButton*>("SetButton")->click();
+                if (modal->isVisible()) qobject_cast<QDialog*>(modal)->reject();
+                return true;
+            });
+            panel->AddClick();
+            EXPECT_EQ(caption.toStdString(), p.Page.Title + "127.0.0.1 (Add)");
+            EXPECT_TRUE(waitUntil([&] { return pageIdle(page.get()) && lines->topLevelItemCount() == before; }));
+            page->reject();
+        }
 }
 
 TEST_F(MenuWindow, ADialogNotInThisBuildOpensAStandInWithTheCaption) {
