@@ -490,6 +490,34 @@ TEST_F(MenuWindow, PortPopupPagesReadTheRowOfTheClickedPort) {
         EXPECT_TRUE(asked);
         EXPECT_TRUE(button->isChecked()) << "the port stays pressed";
     }
+    // A medium other than copper or fibre leaves the form's own caption.
+    button->setToolTip("21.3");
+    form->PopupComponent = button;
+    QString caption;
+    whenModal([&](QWidget* modal) {
+        auto* page = qobject_cast<TConfigForm*>(modal);
+        if (!page || !pageIdle(page) || statusLine(page).isEmpty()) return false;
+        caption = page->windowTitle();
+        page->reject();
+        return true;
+    });
+    form->findChild<QAction*>("PortInformation2")->trigger();
+    EXPECT_EQ(caption, "ConfigForm");
+}
+
+TEST_F(MenuWindow, ScaledSizesAreTruncated) {
+    ASSERT_TRUE(open());
+    form->ScaleFactor = 1.25f;
+    struct Case {
+        const char* handler;
+        int height;
+    };
+    for (const Case c : {Case{"UnitTable1Click", 562}, Case{"PortUlitization1Click", 450}, Case{"DRAMUili1Click", 300}}) {
+        SCOPED_TRACE(c.handler);
+        for (const TMenuPage& p : ConfigurationMenuPages())
+            if (std::string(p.Handler) == c.handler) EXPECT_EQ(BuildMenuPage(*form, p.Page, p.Tweaks)->height(), c.height);
+    }
+    EXPECT_EQ(Scaled(*form, 50), 62);
 }
 
 TEST(ViewerCommand, CarriesTheSessionAsThisProgramReceivedIt) {
