@@ -7,6 +7,7 @@
 #include "MenuHandlers.h"
 #include "MenuPages.h"
 #include "SNMPEditorPanel.h"
+#include "StackingPortUitForm.h"
 
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
@@ -46,6 +47,7 @@ QTreeWidget* StackUnitListView = nullptr;
 namespace {
 
 // Columns of the unit list: the unit ID first, then the table's variables in order.
+constexpr int StartPortColumn = 2;
 constexpr int ModuleNameColumn = 7;
 constexpr int ExistStateColumn = 8;
 
@@ -283,6 +285,18 @@ void TMainForm::OpenPortPage(const char* title, const KySNMPVarDesc* table, int 
 void TMainForm::PortInformation2Click() { OpenPortPage("Port Information Table", PortInformationVars, 50); }
 
 void TMainForm::PortConfiguration1Click() { OpenPortPage("Port Configuration", PortConfigurationVars, 82); }
+
+TPortSelectorDevice CurrentPortSelectorDevice() {
+    TPortSelectorDevice device;
+    device.Stacked = StackModeText == "enabled";
+    if (!StackUnitListView) return device;
+    for (int i = 0; i < std::min(StackUnitCount, StackUnitListView->topLevelItemCount()); ++i) {
+        const QTreeWidgetItem* row = StackUnitListView->topLevelItem(i);
+        device.Units.push_back({row->text(0).toStdString(), row->text(ModuleNameColumn).toStdString(),
+                                row->text(StartPortColumn).toStdString(), row->text(ExistStateColumn).toStdString()});
+    }
+    return device;
+}
 
 void TMainForm::ShowStatus(const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); }
 

@@ -156,3 +156,7 @@ extern std::string StackModeText;
 extern int StackUnitCount;
 // The main window's hidden unit list.
 extern QTreeWidget* StackUnitListView;
+
+struct TPortSelectorDevice;
+// The stacking mode and units as last discovered, for the port selectors of the dialogs.
+TPortSelectorDevice CurrentPortSelectorDevice();

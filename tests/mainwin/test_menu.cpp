@@ -15,6 +15,7 @@
 #include "PageTestSupport.h"
 #include "SNMPListViewPanel.h"
 #include "SimAgent.h"
+#include "StackingPortUitForm.h"
 #include "SuiteFolderTest.h"
 #include "ViewerLaunch.h"
 
@@ -22,7 +23,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QTabWidget>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -503,6 +506,19 @@ TEST_F(MenuWindow, PortPopupPagesReadTheRowOfTheClickedPort) {
     });
     form->findChild<QAction*>("PortInformation2")->trigger();
     EXPECT_EQ(caption, "ConfigForm");
+}
+
+TEST_F(MenuWindow, ThePortSelectorOfAStandalone48PortSwitchShowsAll50Ports) {
+    sim->setValue(E + ".12.11.1.9.4.1.9.1", "STRING \"TRV-5248\"");
+    ASSERT_TRUE(open());
+    const TPortSelectorDevice device = CurrentPortSelectorDevice();
+    EXPECT_FALSE(device.Stacked);
+    QWidget sheet;
+    auto* selector = new TStackingPortUitForm;
+    setupPortSelector(selector, &sheet, device);
+    const auto& boxes = selector->PortCheckBoxes;
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return !b->isHidden(); }), 50);
+    EXPECT_EQ(selector->UnitPageControl->tabText(0), "Unit1 TRV-5248");
 }
 
 TEST_F(MenuWindow, ScaledSizesAreTruncated) {
