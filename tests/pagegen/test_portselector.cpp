@@ -1,6 +1,7 @@
 // The port selector of the port-list dialogs and the time-based progress dialogs.
 #include "Progress.h"
 #include "Progress2.h"
+#include "KySNMPRequest2Edits.h"
 #include "StackingPortUitForm.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,46 @@ TEST(PortSelector, ModelPortCountsAndPositionLists) {
     EXPECT_EQ(std::count(stack.begin(), stack.end(), ',') + 1, 768);
     EXPECT_TRUE(single.starts_with("0,1,2,") && single.ends_with(",63"));
     EXPECT_TRUE(stack.ends_with(",767"));
+}
+
+TEST(PortSelector, APortListGoesIntoTheBoxesAndBack) {
+    constexpr KySNMPVarDesc PortListVars[] = {{"1.3.6.1.4.1.32473.99.1.4", "Ports", sxBitStr, afReadWrite, nullptr},
+                                              {nullptr, nullptr, 0, 0, nullptr}};
+    struct Case {
+        const char* name;
+        TPortSelectorDevice device;
+        std::string read;     // the value as the device holds it: port 1 is the high bit of the first octet
+        std::vector<int> checked;
+        int clicked;          // a box the user then ticks
+        std::string written;
+    };
+    const Case cases[] = {
+        {"single switch", {false, {{"1", "TRV-5124", "1", "exist"}}}, "C000000100000000", {0, 1, 31}, 25,
+         "C000004100000000"},
+        {"stack, a port of unit 3", {true, {{"1", "TRV-5124", "1", "exist"}, {"3", "TRV-5248", "129", "exist"}}},
+         "80" + std::string(30, '0') + "20" + std::string(158, '0'), {0, 130}, 128 + 47,
+         "80" + std::string(30, '0') + "20" + std::string(8, '0') + "01" + std::string(148, '0')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget sheet;
+        auto* selector = new TStackingPortUitForm;
+        setupPortSelector(selector, &sheet, c.device);
+        KySNMPRequest2Edits binder(&sheet);
+        binder.Request.VarList = KySNMPVarList(PortListVars, SVT_SV, 0);
+        binder.BindControlList(0, makePortNumberList(c.device.Stacked),
+                               std::vector<QWidget*>(selector->PortCheckBoxes.begin(), selector->PortCheckBoxes.end()));
+        binder.Request.VarList.GetVar(0).Value = c.read;
+        binder.ValuesToControls(0);
+        std::vector<int> checked;
+        for (std::size_t k = 0; k < selector->PortCheckBoxes.size(); ++k)
+            if (selector->PortCheckBoxes[k]->isChecked()) checked.push_back(int(k));
+        EXPECT_EQ(checked, c.checked);
+
+        selector->PortCheckBoxes[std::size_t(c.clicked)]->setChecked(true);
+        binder.ControlsToValues(0);
+        EXPECT_EQ(binder.Request.VarList.GetVar(0).Value, c.written);
+    }
 }
 
 TEST(ProgressForms, CloseAfterTheirTicksAndNotBefore) {
