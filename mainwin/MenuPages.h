@@ -27,17 +27,17 @@ struct TPageTweaks {
     int Timeout = 0;         // of one try, in units of 10 ms; 0 keeps the default
     bool Version2c = false;  // a version-1 session reads this page with version 2c (64-bit counters)
     bool EditHidden = false;
-    std::vector<int> MayBeEmpty;                     // rows a checked Set or Add may leave empty
-    std::vector<std::pair<int, std::string>> Formats;  // row, edit constraint; after the buttons
+    std::vector<int> MayBeEmpty{};                   // rows a checked Set or Add may leave empty
+    std::vector<std::pair<int, std::string>> Formats{};  // row, edit constraint; after the buttons
     bool AddHidden = false;
     bool StopHidden = false;
     bool Synchronous = false;
     int EditWidth = 0;      // absolute editor width, scaled
     int EditWidthPlus = 0;  // added to the editor width, scaled
-    std::string InstanceSuffix;
-    std::vector<std::pair<int, KyEditValidator>> Validators;  // row, validator; format "%s{Z}"
+    std::string InstanceSuffix{};
+    std::vector<std::pair<int, KyEditValidator>> Validators{};  // row, validator; format "%s{Z}"
     // Anything else, last, on the built page.
-    std::function<void(TConfigForm& page, TSNMPEditorPanel& panel)> Extra;
+    std::function<void(TConfigForm& page, TSNMPEditorPanel& panel)> Extra{};
 };
 
 // A generated page a menu item opens: its handler's name, the page and the handler's changes.

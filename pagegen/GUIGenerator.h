@@ -12,13 +12,13 @@ class TSNMPEditorPanel;
 
 // What a menu handler needs to open a generated page of one variable table.
 struct TTablePage {
-    std::string Title;  // the caption up to the device address, usually ending in ": "
+    std::string Title{};  // the caption up to the device address, usually ending in ": "
     const KySNMPVarDesc* Table = nullptr;
     std::uint8_t ItemType = SVT_SV;  // SVT_SV an editor page, MVT_FMV/MVT_UMV a table page
     int KeyCount = 0;
     int StatusRow = -1;         // RowStatus column of a table page with row creation
-    std::string AddText;        // e.g. "createAndGo"; empty: no Add
-    std::string DeleteText;     // e.g. "destroy"; empty: no Delete
+    std::string AddText{};      // e.g. "createAndGo"; empty: no Add
+    std::string DeleteText{};   // e.g. "destroy"; empty: no Delete
 };
 
 // Changes applied to the built page before it shows (formats, hidden buttons, sizes). The panel is a

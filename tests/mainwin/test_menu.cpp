@@ -86,7 +86,9 @@ TEST(MainMenuTable, HoldsEveryItemOnceUnderMenusDefinedBeforeIt) {
         if (e.Parent) EXPECT_TRUE(submenus.contains(e.Parent)) << "the parent is a submenu listed before";
         else tops.push_back(e.Caption);
         if (e.Kind == TMenuKind::Submenu) submenus.insert(e.Name);
-        if (e.Kind == TMenuKind::Separator) EXPECT_STREQ(e.Caption, "-");
+        if (e.Kind == TMenuKind::Separator) {
+            EXPECT_STREQ(e.Caption, "-");
+        }
     }
     EXPECT_EQ(tops, (std::vector<std::string>{"Configuration", "VLAN", "Security", "Layer 2 ", "Layer 3", "RMON",
                                               "Bridge", "SNMP v3", "Single IP", "sFlow", "Help"}));
@@ -289,8 +291,12 @@ TEST_F(MenuWindow, EveryGeneratedPageOpensWithItsCaptionAndReadsItsTable) {
                 auto* list = page->findChild<TListViewPanel*>()->findChild<QTreeWidget*>();
                 EXPECT_GT(list->topLevelItemCount(), 0);
             }
-            if (p.Tweaks.Timeout) EXPECT_EQ(page->Requests.front()->Request.Timeout, p.Tweaks.Timeout);
-            if (p.Tweaks.Height450) EXPECT_EQ(page->height(), 450);
+            if (p.Tweaks.Timeout) {
+                EXPECT_EQ(page->Requests.front()->Request.Timeout, p.Tweaks.Timeout);
+            }
+            if (p.Tweaks.Height450) {
+                EXPECT_EQ(page->height(), 450);
+            }
         });
     }
 }
@@ -531,7 +537,9 @@ TEST_F(MenuWindow, ScaledSizesAreTruncated) {
     for (const Case c : {Case{"UnitTable1Click", 562}, Case{"PortUlitization1Click", 450}, Case{"DRAMUili1Click", 300}}) {
         SCOPED_TRACE(c.handler);
         for (const TMenuPage& p : ConfigurationMenuPages())
-            if (std::string(p.Handler) == c.handler) EXPECT_EQ(BuildMenuPage(*form, p.Page, p.Tweaks)->height(), c.height);
+            if (std::string(p.Handler) == c.handler) {
+                EXPECT_EQ(BuildMenuPage(*form, p.Page, p.Tweaks)->height(), c.height);
+            }
     }
     EXPECT_EQ(Scaled(*form, 50), 62);
 }
