@@ -43,11 +43,18 @@ std::string portBitmapToText(const std::string& hex, bool appendHex) {
         while (end < last && isSet(end + 1)) ++end;
         if (!text.empty()) text += ',';
         text += std::to_string(p);
-        if (end > p) text += '-' + std::to_string(end);
+        if (end > p) {
+            text += '-';
+            text += std::to_string(end);
+        }
         p = end;
     }
     if (text.empty()) text = "0";
-    if (appendHex) text += '[' + hex + ']';
+    if (appendHex) {
+        text += '[';
+        text += hex;
+        text += ']';
+    }
     return text;
 }
 
