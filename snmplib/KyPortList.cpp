@@ -49,7 +49,7 @@ std::string portBitmapToText(const std::string& hex, bool appendHex) {
         }
         p = end;
     }
-    if (text.empty()) text = "0";
+    if (text.empty()) text.push_back('0');
     if (appendHex) {
         text += '[';
         text += hex;
