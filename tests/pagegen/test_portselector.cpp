@@ -181,6 +181,8 @@ TEST(ProgressForms, CloseAfterTheirTicksAndNotBefore) {
             ++n;
         }
         EXPECT_EQ(n, c.ticks);
-        if (c.limit == 30) EXPECT_EQ(maxSeen, 30) << "the bar never wraps before the default limit";
+        if (c.limit == 30) {
+            EXPECT_EQ(maxSeen, 30) << "the bar never wraps before the default limit";
+        }
     }
 }
