@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QStatusBar>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
@@ -185,6 +188,19 @@ TEST_F(ProgramStartWithSimulator, StartsWithTheSuiteFilesAndReachesTheDevice) {
         EXPECT_FALSE(ok);
         EXPECT_EQ(message, "Agent says -102");
         EXPECT_EQ(SNMPStatusTemplates.Text(1), "Write: [ERROR]");
+
+        // The LED poll writes its status line from the replaced template.
+        QElapsedTimer waited;
+        waited.start();
+        auto statusLine = [] {
+            QStringList texts;
+            for (const QLabel* label : MainForm->statusBar()->findChildren<QLabel*>()) texts << label->text();
+            texts << MainForm->statusBar()->currentMessage();
+            return texts.join('|');
+        };
+        while (!statusLine().contains("Read: Ok!") && waited.elapsed() < 8000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        EXPECT_TRUE(statusLine().contains("Read: Ok!")) << statusLine().toStdString();
     });
     EXPECT_TRUE(windowShown);
     EXPECT_EQ(status, 0);
