@@ -6,12 +6,12 @@
 #include "KySNMPStatus.h"
 #include "KySNMPTarget.h"
 #include "SimAgent.h"
+#include "SimTarget.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -113,25 +113,21 @@ protected:
 
     void SetUp() override {
         SimAgentTest::SetUp();
-        static QTemporaryDir counterDir;
-        if (!snmpSessionStarted()) startSNMPSession(counterDir.path().toStdString());
-        DefaultSNMPDevice = {"127.0.0.1", std::uint16_t(sim->port())};
-        useCredentials({"v2c", 1, {}, 0});
-        DefaultSNMPTimeout = 50;
+        targetSimulator(*sim, 1, 50);
     }
 
+    // v1 and v2c with the simulator's communities, or v3 with one of its users at a level.
     void useCredentials(const Credentials& c) {
-        DefaultSNMPSecurity = {};
-        DefaultSNMPSecurity.Version = c.version;
-        DefaultSNMPSecurity.ReadCommunity = "tamber";
-        DefaultSNMPSecurity.WriteCommunity = "quiltry";
-        DefaultSNMPSecurity.SecurityModel = c.version == 3 ? 3 : c.version + 1;
-        DefaultSNMPSecurity.SecurityLevel = c.version == 3 ? c.level : 1;
-        DefaultSNMPSecurity.SecurityName = c.user.name ? c.user.name : "";
-        DefaultSNMPSecurity.AuthProtocol = c.user.name ? authNumber(c.user.authProtocol) : 1;
-        DefaultSNMPSecurity.AuthPassword = c.user.name ? c.user.authPassword : "";
-        DefaultSNMPSecurity.PrivProtocol = c.user.name ? privNumber(c.user.privProtocol) : 1;
-        DefaultSNMPSecurity.PrivPassword = c.user.name ? c.user.privPassword : "";
+        const int timeout = DefaultSNMPTimeout;
+        targetSimulator(*sim, c.version, timeout);
+        if (c.version != 3) return;
+        DefaultSNMPSecurity.SecurityModel = 3;
+        DefaultSNMPSecurity.SecurityLevel = c.level;
+        DefaultSNMPSecurity.SecurityName = c.user.name;
+        DefaultSNMPSecurity.AuthProtocol = authNumber(c.user.authProtocol);
+        DefaultSNMPSecurity.AuthPassword = c.user.authPassword;
+        DefaultSNMPSecurity.PrivProtocol = privNumber(c.user.privProtocol);
+        DefaultSNMPSecurity.PrivPassword = c.user.privPassword;
     }
 
     static std::unique_ptr<KySNMPRequest> request(const KySNMPVarDesc* table, std::uint8_t itemType, int keyCount = 0) {
