@@ -2,6 +2,7 @@
 
 #include "KyCodec.h"
 #include "KyException.h"
+#include "KyFormula.h"
 #include "KyNumList.h"
 #include "KySNMPStatus.h"
 #include "KySNMPTransport.h"
@@ -98,12 +99,16 @@ bool KySNMPRequest::IsEndOfColumn(const KyOid& base, const std::string& previous
     return previous && returned <= *previous;
 }
 
-int KySNMPRequest::readOperation() const {
+KyPduKind KySNMPRequest::readOperation() const {
     switch (VarList.ItemType) {
-    case SVT_SV: return int(KyPduKind::Get);
-    case MVT_SV: return int(UseGetNext ? KyPduKind::GetNext : KyPduKind::Get);
-    default: return int(KyPduKind::GetNext);
+    case SVT_SV: return KyPduKind::Get;
+    case MVT_SV: return UseGetNext ? KyPduKind::GetNext : KyPduKind::Get;
+    default: return KyPduKind::GetNext;
     }
+}
+
+KySNMPTargetCopy KySNMPRequest::target() const {
+    return {Device, Scope, Security, Timeout, Retries};
 }
 
 std::vector<KyVarBind> KySNMPRequest::buildPdu(PduKind kind) {
@@ -221,6 +226,7 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
         SplitIndex(*row);
         result.Continue = true;
     }
+    for (int i = 0; i < VarList.GetCount(); ++i) ApplyFormula(VarList, i, true);
     return result;
 }
 
@@ -247,7 +253,7 @@ bool KySNMPRequest::GetSync(bool first, bool& ok) {
     }
     const std::vector<KyVarBind> bindings = buildPdu(first ? PduKind::FirstRead : PduKind::Continuation);
     const KySNMPExchange exchange = KySNMPTransport::exchange(
-        {Device, Scope, Security, Timeout, Retries}, KyPduKind(readOperation()), bindings);
+        target(), readOperation(), bindings);
     std::string message;
     const int code = mappedCode(exchange.Status, message);
     const bool walkEnd = code == NoSuchName && isTableList();
@@ -286,11 +292,11 @@ KySNMPError KySNMPRequest::completionRecord(KySNMPExchange& exchange, bool decod
     return record;
 }
 
-void KySNMPRequest::sendAsync(int operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok,
+void KySNMPRequest::sendAsync(KyPduKind operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok,
                               Completion done) {
     std::weak_ptr<Liveness> token = Alive;
     const int status = KySNMPTransport::send(
-        {Device, Scope, Security, Timeout, Retries}, KyPduKind(operation), std::move(bindings),
+        target(), operation, std::move(bindings),
         [token, decodeAnswer, done = std::move(done)](KySNMPExchange& exchange) {
             const auto alive = token.lock();
             if (!alive || !alive->Request) return;  // the request is gone: nobody to tell
@@ -366,6 +372,7 @@ std::vector<KyVarBind> KySNMPRequest::writeBindings(const std::string& positions
         ~Restore() { Target = Saved; }
     } restore{VarList, backup};
     markPositions(positions, values);
+    for (int i = 0; i < VarList.GetCount(); ++i) ApplyFormula(VarList, i, false);
     return buildPdu(PduKind::Write);
 }
 
@@ -376,7 +383,7 @@ bool KySNMPRequest::SetSync(bool& ok, KySNMPError& result, bool decodeAnswer, co
         ok = false;
         return false;
     }
-    const KySNMPExchange exchange = KySNMPTransport::exchange({Device, Scope, Security, Timeout, Retries},
+    const KySNMPExchange exchange = KySNMPTransport::exchange(target(),
                                                               KyPduKind::Set, writeBindings(positions, values));
     result = {};
     result.Code = mappedCode(exchange.Status, result.Message);
@@ -394,5 +401,5 @@ void KySNMPRequest::SetAsync(bool& ok, Completion done, bool decodeAnswer, const
         ok = false;
         return;
     }
-    sendAsync(int(KyPduKind::Set), writeBindings(positions, values), decodeAnswer, ok, std::move(done));
+    sendAsync(KyPduKind::Set, writeBindings(positions, values), decodeAnswer, ok, std::move(done));
 }

@@ -14,7 +14,9 @@
 #include <vector>
 
 struct KySNMPExchange;
+struct KySNMPTargetCopy;
 struct KyVarBind;
+enum class KyPduKind;
 
 // One SNMP conversation about one variable list: GET, one GETNEXT step of a table walk, or SET, sent
 // synchronously or with a completion that the event pump runs on the UI thread. The target is copied
@@ -72,12 +74,13 @@ private:
 
     bool isTableList() const;
     std::vector<KyVarBind> buildPdu(PduKind kind);
-    int readOperation() const;
+    KyPduKind readOperation() const;
+    KySNMPTargetCopy target() const;
     Decoded decode(const std::vector<KyVarBind>& bindings, int code);
     void reportError(int code);
     void markPositions(const std::string& positions, const std::vector<std::string>* values);
     std::vector<KyVarBind> writeBindings(const std::string& positions, const std::vector<std::string>* values);
-    void sendAsync(int operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok, Completion done);
+    void sendAsync(KyPduKind operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok, Completion done);
     KySNMPError completionRecord(KySNMPExchange& exchange, bool decodeAnswer);
 
     // Shared with the completions still in flight. While the request is being destroyed they only

@@ -196,7 +196,12 @@ std::string engineIdBytes(const std::string& text) {
 }
 
 // Fills the USM fields of a v3 session; returns 0 or the status that refuses these credentials.
-int setUser(netsnmp_session& session, const KySNMPTargetCopy& t) {
+// The protocol identifiers stay in `protocols` until the session is opened, which copies them.
+struct UserProtocols {
+    std::vector<oid> Auth, Priv;
+};
+
+int setUser(netsnmp_session& session, const KySNMPTargetCopy& t, UserProtocols& protocols) {
     const auto& s = t.Security;
     if (s.SecurityModel != SNMP_SEC_MODEL_USM) return StatusV3UnknownModel;
     if (s.SecurityLevel < SNMP_SEC_LEVEL_NOAUTH || s.SecurityLevel > SNMP_SEC_LEVEL_AUTHPRIV)
@@ -215,7 +220,8 @@ int setUser(netsnmp_session& session, const KySNMPTargetCopy& t) {
     default: return StatusUsmUnsupportedAuth;
     }
     if (s.AuthPassword.size() < USM_LENGTH_P_MIN) return StatusUsmAuthentication;
-    session.securityAuthProto = snmp_duplicate_objid(authProtocol, authLength);
+    protocols.Auth.assign(authProtocol, authProtocol + authLength);
+    session.securityAuthProto = protocols.Auth.data();
     session.securityAuthProtoLen = authLength;
     session.securityAuthKeyLen = USM_AUTH_KU_LEN;
     if (generate_Ku(authProtocol, authLength, reinterpret_cast<const u_char*>(s.AuthPassword.data()),
@@ -233,7 +239,8 @@ int setUser(netsnmp_session& session, const KySNMPTargetCopy& t) {
     default: return StatusUsmUnsupportedPriv;
     }
     if (s.PrivPassword.size() < USM_LENGTH_P_MIN) return StatusUsmEncryption;
-    session.securityPrivProto = snmp_duplicate_objid(privProtocol, privLength);
+    protocols.Priv.assign(privProtocol, privProtocol + privLength);
+    session.securityPrivProto = protocols.Priv.data();
     session.securityPrivProtoLen = privLength;
     session.securityPrivKeyLen = USM_PRIV_KU_LEN;
     // The privacy key is localised with the authentication protocol's hash.
@@ -262,6 +269,7 @@ PooledSession& sessionFor(const KySNMPTargetCopy& t) {
     PooledSession pooled;
     const auto& s = t.Security;
     netsnmp_session session;
+    UserProtocols protocols;
     snmp_sess_init(&session);
     const bool v6 = t.Device.Host.find(':') != std::string::npos;
     std::string peer = (v6 ? "udp6:[" + t.Device.Host + "]:" : "udp:" + t.Device.Host + ":") + std::to_string(t.Device.Port);
@@ -272,7 +280,7 @@ PooledSession& sessionFor(const KySNMPTargetCopy& t) {
     } else {
         session.version = s.Version;
         if (s.Version == SNMP_VERSION_3) {
-            pooled.Refusal = setUser(session, t);
+            pooled.Refusal = setUser(session, t, protocols);
             session.contextName = const_cast<char*>(t.Scope.ContextName.c_str());
             session.contextNameLen = t.Scope.ContextName.size();
             if (!contextEngineId.empty()) {
@@ -284,16 +292,10 @@ PooledSession& sessionFor(const KySNMPTargetCopy& t) {
     if (pooled.Refusal == 0) {
         pooled.Handle = snmp_sess_open(&session);
         if (!pooled.Handle) {
-            if (session.s_snmp_errno == SNMPERR_BAD_ADDRESS) {
-                SNMP_FREE(session.securityAuthProto);
-                SNMP_FREE(session.securityPrivProto);
-                throw KyException(InvalidAddressCode);
-            }
+            if (session.s_snmp_errno == SNMPERR_BAD_ADDRESS) throw KyException(InvalidAddressCode);
             pooled.Refusal = statusOfNetSnmpError(session.s_snmp_errno);
         }
     }
-    SNMP_FREE(session.securityAuthProto);
-    SNMP_FREE(session.securityPrivProto);
     if (pooled.Handle) watchSocket(pooled);
     return pool().emplace(key, std::move(pooled)).first->second;
 }

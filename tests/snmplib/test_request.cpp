@@ -446,6 +446,23 @@ TEST_F(RequestTest, SetByPositionsSendsOnlyThoseAndRestoresTheList) {
     for (int i = 0; i < r->VarList.GetCount(); ++i) EXPECT_EQ(r->VarList.GetVar(i).Access & afInvalid, 0);
 }
 
+TEST_F(RequestTest, FormulasApplyAfterAReadAndBeforeAWrite) {
+    auto r = request(ScalarVars, SVT_SV);
+    r->VarList.GetVar(3).GetFormula = "$3+5";
+    r->VarList.GetVar(3).SetFormula = "$3-5";
+    bool ok = false;
+    r->GetSync(true, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(r->VarList.GetVar(3).Value, "15");  // the device holds 10
+
+    r->VarList.GetVar(3).Value = "30";
+    KySNMPError result;
+    r->SetSync(ok, result, false, "3");
+    ASSERT_TRUE(ok) << result.Message;
+    EXPECT_EQ(sim->value(std::string(Area) + ".1.19.0"), "INTEGER 25");
+    EXPECT_EQ(r->VarList.GetVar(3).Value, "30");
+}
+
 TEST_F(RequestTest, RowCreationAndDestructionNameTheRowWithoutKeyColumns) {
     auto r = request(RowStatusTableVars, MVT_FMV, 1);
     r->VarList.GetVar(0).Value = "5";
