@@ -16,6 +16,16 @@ const TMenuHandlers& AllHandlers() {
         AddSingleIpMenuHandlers(all);
         AddSFlowMenuHandlers(all);
         AddHelpMenuHandlers(all);
+        AddVlanMenuHandlers(all);
+        AddBridgeMenuHandlers(all);
+        AddSnmpV3MenuHandlers(all);
+        AddSecurityAuthMenuHandlers(all);
+        AddSecurityProtectionMenuHandlers(all);
+        AddLayer2PortsMenuHandlers(all);
+        AddLayer2AclMenuHandlers(all);
+        AddLayer2RingMenuHandlers(all);
+        AddLayer3MenuHandlers(all);
+        AddLayer3RoutingMenuHandlers(all);
         return all;
     }();
     return handlers;

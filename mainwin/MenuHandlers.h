@@ -32,11 +32,31 @@ void AddRmonMenuHandlers(TMenuHandlers& handlers);
 void AddSingleIpMenuHandlers(TMenuHandlers& handlers);
 void AddSFlowMenuHandlers(TMenuHandlers& handlers);
 void AddHelpMenuHandlers(TMenuHandlers& handlers);
+void AddVlanMenuHandlers(TMenuHandlers& handlers);
+void AddBridgeMenuHandlers(TMenuHandlers& handlers);
+void AddSnmpV3MenuHandlers(TMenuHandlers& handlers);
+void AddSecurityAuthMenuHandlers(TMenuHandlers& handlers);
+void AddSecurityProtectionMenuHandlers(TMenuHandlers& handlers);
+void AddLayer2PortsMenuHandlers(TMenuHandlers& handlers);
+void AddLayer2AclMenuHandlers(TMenuHandlers& handlers);
+void AddLayer2RingMenuHandlers(TMenuHandlers& handlers);
+void AddLayer3MenuHandlers(TMenuHandlers& handlers);
+void AddLayer3RoutingMenuHandlers(TMenuHandlers& handlers);
 
 // The generated pages of these menus, for checks that open them all.
 std::span<const TMenuPage> ConfigurationMenuPages();
 std::span<const TMenuPage> SingleIpMenuPages();
 std::span<const TMenuPage> SFlowMenuPages();
+std::span<const TMenuPage> VlanMenuPages();
+std::span<const TMenuPage> BridgeMenuPages();
+std::span<const TMenuPage> SnmpV3MenuPages();
+std::span<const TMenuPage> SecurityAuthMenuPages();
+std::span<const TMenuPage> SecurityProtectionMenuPages();
+std::span<const TMenuPage> Layer2PortsMenuPages();
+std::span<const TMenuPage> Layer2AclMenuPages();
+std::span<const TMenuPage> Layer2RingMenuPages();
+std::span<const TMenuPage> Layer3MenuPages();
+std::span<const TMenuPage> Layer3RoutingMenuPages();
 
 // The handler of that name; null when no menu file has it yet.
 const TMenuHandlerFn* FindMenuHandler(std::string_view name);
