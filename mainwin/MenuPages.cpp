@@ -68,7 +68,7 @@ std::unique_ptr<TConfigForm> BuildMenuPage(TMainForm& form, const TTablePage& pa
     auto config = std::make_unique<TConfigForm>();
     config->DeviceIP = form.DeviceIP();
     auto request = MakeRequest(config.get(), page, tweaks);
-    TSNMPEditorPanel* panel = IsTable(page)
+    TSNMPEditorPanel* panel = IsTable(page) || tweaks.ListOfScalars
         ? config->MakeListView(std::move(request), page.StatusRow, page.AddText, page.StatusRow, page.DeleteText)
         : config->MakeEditor(std::move(request));
     TweakPanel(form, *panel, tweaks);

@@ -32,6 +32,7 @@ struct TPageTweaks {
     bool AddHidden = false;
     bool StopHidden = false;
     bool Synchronous = false;
+    bool ListOfScalars = false;  // a list page over a scalar list: the scalars make its one line
     int EditWidth = 0;      // absolute editor width, scaled
     int EditWidthPlus = 0;  // added to the editor width, scaled
     std::string InstanceSuffix{};

@@ -86,7 +86,7 @@ protected:
             withPage(p.Handler, [&](TConfigForm* page) {
                 EXPECT_EQ(page->windowTitle().toStdString(), p.Page.Title + "127.0.0.1");
                 EXPECT_TRUE(statusLine(page).contains("Ok!")) << statusLine(page).toStdString();
-                const bool table = p.Page.ItemType != SVT_SV;
+                const bool table = p.Page.ItemType != SVT_SV || p.Tweaks.ListOfScalars;
                 EXPECT_EQ(page->FormType, table ? cftListView : cftEditor);
                 if (table) {
                     auto* list = page->findChild<TListViewPanel*>()->findChild<QTreeWidget*>();

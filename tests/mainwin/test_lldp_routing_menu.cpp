@@ -1,0 +1,403 @@
+// The LLDP, loop and ring stretch of the "Layer 2 " menu and the routing half of the "Layer 3" menu:
+// every handler, the generated and tabbed pages against the simulator, their captions, formats and sizes.
+#include "DialogOpeners.h"
+#include "EditsPanel.h"
+#include "KySNMPRequest2Edits.h"
+#include "MainMenuTable.h"
+#include "MenuWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QFocusEvent>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <map>
+#include <set>
+
+namespace {
+
+const std::map<std::string, const TMainMenuEntry*>& entriesByName() {
+    static const auto byName = [] {
+        std::map<std::string, const TMainMenuEntry*> m;
+        for (const auto& e : mainMenuTable()) m[e.Name] = &e;
+        return m;
+    }();
+    return byName;
+}
+
+std::string topOf(const TMainMenuEntry& entry) {
+    const TMainMenuEntry* e = &entry;
+    while (e->Parent) e = entriesByName().at(e->Parent);
+    return e->Name;
+}
+
+// The entries of one top menu from the one after `first` to the end of that menu.
+std::vector<const TMainMenuEntry*> stretchAfter(const char* first, const char* top) {
+    std::vector<const TMainMenuEntry*> out;
+    bool inside = false;
+    for (const auto& e : mainMenuTable()) {
+        if (inside && topOf(e) == top) out.push_back(&e);
+        if (std::string(e.Name) == first) inside = true;
+    }
+    return out;
+}
+
+std::vector<const TMainMenuEntry*> ringStretch() { return stretchAfter("N27", "Layer2Management2"); }
+std::vector<const TMainMenuEntry*> routingStretch() { return stretchAfter("N11", "Layer3Management1"); }
+
+const TMenuPage& pageOf(std::span<const TMenuPage> pages, const std::string& handler) {
+    for (const TMenuPage& p : pages)
+        if (handler == p.Handler) return p;
+    throw std::runtime_error("no page for " + handler);
+}
+
+QTreeWidget* linesOf(QWidget* panel) { return panel->findChild<TListViewPanel*>()->findChild<QTreeWidget*>(); }
+
+const std::string E = "1.3.6.1.4.1.32473";
+
+}  // namespace
+
+TEST(MainMenuTable, EveryItemOfTheLldpRingAndRoutingStretchesHasItsHandler) {
+    struct Case {
+        const char* name;
+        std::vector<const TMainMenuEntry*> entries;
+        size_t handlers;
+        size_t pages;
+    };
+    const Case cases[] = {
+        {"Layer 2 from LLDP on", ringStretch(), 43, Layer2RingMenuPages().size()},
+        {"Layer 3 after the first half", routingStretch(), 57, Layer3RoutingMenuPages().size()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        size_t handlers = 0;
+        for (const TMainMenuEntry* e : c.entries) {
+            if (!e->Handler) continue;
+            SCOPED_TRACE(e->Handler);
+            ++handlers;
+            EXPECT_TRUE(FindMenuHandler(e->Handler));
+        }
+        EXPECT_EQ(handlers, c.handlers);
+    }
+    // 35 generated pages on Layer 2; on Layer 3 30, two of them tabbed.
+    EXPECT_EQ(Layer2RingMenuPages().size(), 35u);
+    EXPECT_EQ(Layer3RoutingMenuPages().size(), 28u);
+}
+
+TEST_F(MenuWindow, EveryGeneratedLldpRingAndRoutingPageOpensWithItsCaptionAndReadsItsTable) {
+    ASSERT_TRUE(open());
+    expectPagesOpen(Layer2RingMenuPages());
+    expectPagesOpen(Layer3RoutingMenuPages());
+}
+
+TEST_F(MenuWindow, RowCreationPagesOfTheRingAndRoutingMenusDeleteARowAndAddItBack) {
+    ASSERT_TRUE(open());
+    expectRowsDeleteAndAddBack(Layer2RingMenuPages());
+    expectRowsDeleteAndAddBack(Layer3RoutingMenuPages());
+}
+
+TEST_F(MenuWindow, RipPagesOpenTheirTabsInOrderAndEachTabReadsItsTable) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        QString caption;
+        QStringList tabs;
+        int minWidth;  // a width set before the tabs, which widen the page to fit the widest
+        int height;
+    };
+    const Case cases[] = {
+        {"RIPng1Click", "RIPng Settings: 127.0.0.1", {"Global Settings", "Interface Table"}, 0, 250},
+        {"RIP2RFC17241Click", "RIP2: 127.0.0.1", {"Global Information", "Routing Information", "Routing Configuration"}, 500, 500},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        QStringList tabs, statuses;
+        QString caption;
+        QSize size;
+        size_t requests = 0;
+        bool seen = false;
+        whenModal([&](QWidget* modal) {
+            auto* page = qobject_cast<TConfigForm*>(modal);
+            // A tabbed page has a status line per tab; the first tab is read as the page opens.
+            if (!page || !pageIdle(page) || !page->PageControl) return false;
+            if (page->PageControl->currentWidget()->findChild<TMsgPanel*>()->StatusBar->text().isEmpty()) return false;
+            seen = true;
+            caption = page->windowTitle();
+            size = page->size();
+            requests = page->Requests.size();
+            EXPECT_EQ(page->FormType, cftPaged);
+            for (int i = 0; i < page->PageControl->count(); ++i) {
+                tabs << page->PageControl->tabText(i);
+                page->PageControl->setCurrentIndex(i);
+                QWidget* sheet = page->PageControl->widget(i);
+                auto* msg = sheet->findChild<TMsgPanel*>();
+                EXPECT_TRUE(waitUntil([&] { return pageIdle(page) && msg->StatusBar->text().contains("Ok!"); }))
+                    << msg->StatusBar->text().toStdString();
+                statuses << msg->StatusBar->text();
+                if (auto* list = sheet->findChild<TListViewPanel*>()) {
+                    EXPECT_GT(list->findChild<QTreeWidget*>()->topLevelItemCount(), 0) << i;
+                }
+            }
+            page->reject();
+            return true;
+        });
+        form->RunMenuHandler(c.handler);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_EQ(tabs, c.tabs);
+        EXPECT_EQ(requests, size_t(c.tabs.size())) << "one request per tab, owned by the page";
+        EXPECT_GE(size.width(), c.minWidth);
+        EXPECT_EQ(size.height(), c.height);
+    }
+}
+
+TEST_F(MenuWindow, PagesOfTablesWithMoreIndexColumnsThanTheirListsKeyShowTheLastIndex) {
+    ASSERT_TRUE(open());
+    struct Case {
+        std::span<const TMenuPage> pages;
+        const char* handler;
+        int keys;
+    };
+    const Case cases[] = {
+        {Layer2RingMenuPages(), "OrgDefineInfoTable1Click", 6},
+        {Layer3RoutingMenuPages(), "LinkLSDBTable1Click", 5},
+        {Layer3RoutingMenuPages(), "VirtualLinkLSDBTable1Click", 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        EXPECT_EQ(pageOf(c.pages, c.handler).Page.KeyCount, c.keys);
+        withPage(c.handler, [&](TConfigForm* page) {
+            QTreeWidget* lines = linesOf(page);
+            ASSERT_GT(lines->topLevelItemCount(), 0);
+            // The last index column is filled from the row's instance.
+            const KySNMPVarList& vars = page->Requests.front()->Request.VarList;
+            for (int row = 0; row < lines->topLevelItemCount(); ++row) {
+                const QString last = lines->topLevelItem(row)->text(c.keys - 1);
+                EXPECT_FALSE(last.isEmpty()) << row;
+            }
+            EXPECT_EQ(vars.KeyCount, c.keys);
+        });
+    }
+}
+
+TEST_F(MenuWindow, LldpStatisticsShowTheFiveScalarsAsOneLine) {
+    ASSERT_TRUE(open());
+    sim->setValue("1.0.8802.1.1.2.1.2.2.0", "GAUGE32 17");
+    withPage("Statistics3Click", [&](TConfigForm* page) {
+        EXPECT_EQ(page->windowTitle(), "LLDP Static Information : 127.0.0.1");
+        QTreeWidget* lines = linesOf(page);
+        ASSERT_EQ(lines->topLevelItemCount(), 1);
+        EXPECT_EQ(lines->columnCount(), 5);
+        EXPECT_EQ(lines->headerItem()->text(1), "Inserts");
+        EXPECT_EQ(lines->topLevelItem(0)->text(1), "17");
+        // Refresh reads them again.
+        sim->setValue("1.0.8802.1.1.2.1.2.2.0", "GAUGE32 18");
+        page->findChild<QPushButton*>("RefreshButton")->click();
+        EXPECT_TRUE(waitUntil([&] { return pageIdle(page) && lines->topLevelItemCount() == 1 && lines->topLevelItem(0)->text(1) == "18"; }));
+    });
+}
+
+TEST_F(MenuWindow, LldpAgentSettingsRefuseOutOfRangeValuesWhenTheFieldIsLeftAndSetTheOthers) {
+    ASSERT_TRUE(open());
+    struct Case {
+        int row;
+        const char* refused;
+        const char* accepted;
+        const char* oid;
+    };
+    const Case cases[] = {
+        {0, "4", "32768", "1.0.8802.1.1.2.1.1.1.0"},
+        {1, "11", "2", "1.0.8802.1.1.2.1.1.2.0"},
+        {2, "0", "10", "1.0.8802.1.1.2.1.1.3.0"},
+        {3, "8193", "1", "1.0.8802.1.1.2.1.1.4.0"},
+        {4, "3601", "5", "1.0.8802.1.1.2.1.1.5.0"},
+    };
+    withPage("Configuration3Click", [&](TConfigForm* page) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.row);
+            auto* edit = page->findChild<QLineEdit*>(QStringLiteral("RowEdit%1").arg(c.row));
+            const QString before = edit->text();
+            MessageBoxes boxes;
+            edit->setText(c.refused);
+            QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(edit, &leave);
+            EXPECT_TRUE(waitUntil([&] { return !boxes.Texts.isEmpty(); }));
+            EXPECT_EQ(edit->text(), before);
+
+            edit->setText(c.accepted);
+            page->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(c.row))->setChecked(true);
+            sim->clearLog();
+            page->findChild<QPushButton*>("SetButton")->click();
+            const auto sets = ofKind(sim->log(), "SET");
+            ASSERT_EQ(sets.size(), 1u);
+            ASSERT_EQ(sets[0].bindings.size(), 1u);
+            EXPECT_EQ(sets[0].bindings[0].oid, c.oid);
+            EXPECT_EQ(sim->value(c.oid), std::string("INTEGER ") + c.accepted);
+            page->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(c.row))->setChecked(false);
+        }
+    });
+}
+
+TEST_F(MenuWindow, ErpsLogStateIsWrittenToItsOwnObjectAndLeavesTheTrapState) {
+    ASSERT_TRUE(open());
+    const std::string trap = E + ".12.78.1.2.0", log = E + ".12.78.1.3.0";
+    sim->setValue(trap, "INTEGER 1");
+    sim->setValue(log, "INTEGER 1");
+    withPage("GlobalSettings4Click", [&](TConfigForm* page) {
+        EXPECT_EQ(page->windowTitle(), "EPRS Global Settings: 127.0.0.1");
+        auto* combo = page->findChild<QComboBox*>("RowEdit2");
+        combo->setCurrentIndex(combo->findText("disabled"));
+        page->findChild<QAbstractButton*>("RowCheck2")->setChecked(true);
+        sim->clearLog();
+        page->findChild<QPushButton*>("SetButton")->click();
+    });
+    const auto sets = ofKind(sim->log(), "SET");
+    ASSERT_EQ(sets.size(), 1u);
+    ASSERT_EQ(sets[0].bindings.size(), 1u);
+    EXPECT_EQ(sets[0].bindings[0].oid, log);
+    EXPECT_EQ(sim->value(log), "INTEGER 2");
+    EXPECT_EQ(sim->value(trap), "INTEGER 1");
+}
+
+TEST_F(MenuWindow, ErpsGlobalSettingsAreTwentyScaledPixelsTallerThanTheirRows) {
+    ASSERT_TRUE(open());
+    const TMenuPage& erps = pageOf(Layer2RingMenuPages(), "GlobalSettings4Click");
+    TPageTweaks plain = erps.Tweaks;
+    plain.HeightPlus = 0;
+    const int fitted = BuildMenuPage(*form, erps.Page, plain)->height();
+    for (float scale : {1.0f, 1.25f}) {
+        SCOPED_TRACE(scale);
+        form->ScaleFactor = scale;
+        EXPECT_EQ(BuildMenuPage(*form, erps.Page, erps.Tweaks)->height(), fitted + int(20 * scale));
+    }
+}
+
+TEST_F(MenuWindow, RouteRedistributionMetricTakesTwoDigitsAndPimTablesOnlyCreateAndDestroy) {
+    ASSERT_TRUE(open());
+    withPage("RouteRedistributionTable1Click", [&](TConfigForm* page) {
+        auto* panel = page->findChild<TSNMPListViewPanel*>();
+        EXPECT_EQ(qobject_cast<QLineEdit*>(panel->EditsPanel->Rows[2].Control)->maxLength(), 2);
+        EXPECT_TRUE(panel->ButtonPanel->EditButton->isVisibleTo(page));
+    });
+    for (const char* handler : {"PIMCandidateRPTable1Click", "PIMRegisterChecksumIncludingDataTable1Click",
+                                "PIMStaticRPTable1Click", "TunnelTable1Click"}) {
+        SCOPED_TRACE(handler);
+        withPage(handler, [&](TConfigForm* page) {
+            auto* panel = page->findChild<TSNMPListViewPanel*>();
+            EXPECT_FALSE(panel->ButtonPanel->EditButton->isVisibleTo(page));
+            EXPECT_TRUE(panel->ButtonPanel->AddButton->isVisibleTo(page));
+            EXPECT_TRUE(panel->ButtonPanel->DeleteButton->isVisibleTo(page));
+        });
+    }
+}
+
+TEST_F(MenuWindow, DialogItemsOfTheRingAndRoutingMenusOpenTheirDialogWithItsCaption) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        const char* className;
+        QString caption;
+    };
+    const Case cases[] = {
+        {"PortConfig2Click", "TLLDPPortConfigForm", "LLDP Port Configuration Table: 127.0.0.1"},
+        {"SystemData1Click", "TLLDPLocSysDataForm", "LLDP Local System Data: 127.0.0.1"},
+        {"RemoteTAble1Click", "TLLDPRemoteForm", "LLDP Remote System Data Remote Table: 127.0.0.1"},
+        {"VLanName1Click", "TLLDPConfigVLANNameForm", "LLDP Dot1 Configuration VLAN Name Table: 127.0.0.1"},
+        {"PotocolVlan1Click", "TLLDPConfigProtocolVLANForm", "LLDP Dot1 Configuration Protocol VLAN  Table: 127.0.0.1"},
+        {"Protocol1Click", "TLLDPConfigProtocolForm", "LLDP Dot1 Configuration Protocol Table: 127.0.0.1"},
+        {"PortConfigTable1Click", "TLLDPDot3PortConfigForm", "LLDP Dot3 Port Configuration Table: 127.0.0.1"},
+        {"MulticastFdbTable1Click", "TNLBUnicastFDBForm", "NLB Multicast FDB Settings: 127.0.0.1"},
+        {"OSPFECMPManagement1Click", "TECMPManagementForm", "OSPF ECMP Management: 127.0.0.1"},
+        {"IPv6StaticRoute1Click", "TIpv6StaticRouteForm", "IPv6 Static Route Table: 127.0.0.1"},
+        {"ARPControlIPv61Click", "TARPIPV6ControlForm", "IPv6 Static Route Neighbor Cache Table: 127.0.0.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        QString caption;
+        QWidget* owner = form.get();
+        bool reachable = false;
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            if (!dialog) return false;
+            caption = dialog->windowTitle();
+            owner = dialog->parentWidget();
+            reachable = ExportedDialog(c.className) == dialog;
+            dialog->reject();
+            return true;
+        });
+        form->RunMenuHandler(c.handler);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_EQ(owner, nullptr) << "owned by the application";
+        EXPECT_TRUE(reachable);
+        EXPECT_EQ(ExportedDialog(c.className), nullptr);
+    }
+}
+
+TEST_F(MenuWindow, TheRoutingProfileLeavesOnlyTheRoutesRipAndIpv6ItemsOfTheSecondHalfAndEmptyItemsDoNothing) {
+    ASSERT_TRUE(open());
+    auto shown = [&](const TMainMenuEntry& e) {
+        for (const TMainMenuEntry* at = &e; at; at = at->Parent ? entriesByName().at(at->Parent) : nullptr)
+            if (!item(at->Name)->isVisible()) return false;
+        return true;
+    };
+    const std::set<std::string> visible{"RouteRedistributionTable1", "RoutePreferenceTable1", "N34", "RIPng1",
+                                        "RIP2RFC17241", "N10", "IPManagement2", "IPv6StaticRoute1", "TunnelTable1",
+                                        "ARPControlIPv61", "IPv6NeighborCacheDeleteAction1"};
+    std::set<std::string> seen;
+    for (const TMainMenuEntry* e : routingStretch()) {
+        SCOPED_TRACE(e->Name);
+        ASSERT_TRUE(item(e->Name));
+        if (shown(*e)) seen.insert(e->Name);
+    }
+    EXPECT_EQ(seen, visible);
+    EXPECT_FALSE(item("OSPFTrap1")->isVisible());
+
+    // The items left without a page: each is hidden, and running its handler neither opens a window nor
+    // asks the device anything.
+    int empty = 0;
+    for (const TMainMenuEntry* e : routingStretch()) {
+        if (!e->Handler || e->Kind != TMenuKind::Item) continue;
+        const std::string handler = e->Handler;
+        bool page = false;
+        for (const TMenuPage& p : Layer3RoutingMenuPages()) page |= handler == p.Handler;
+        if (page || visible.contains(e->Name) || handler == "OSPFECMPManagement1Click") continue;
+        SCOPED_TRACE(handler);
+        ++empty;
+        EXPECT_FALSE(shown(*e));
+        sim->clearLog();
+        bool opened = false;
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (auto* modal = QApplication::activeModalWidget()) {
+                opened = true;
+                qobject_cast<QDialog*>(modal)->reject();
+            }
+        });
+        probe.start(5);
+        form->RunMenuHandler(handler);
+        EXPECT_FALSE(opened);
+        EXPECT_TRUE(sim->log().empty());
+    }
+    EXPECT_EQ(empty, 24);
+}
+
+TEST_F(MenuWindow, HiddenLldpItemsStillOpenTheirPagesWhenCalled) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* item;
+        const char* handler;
+        QString caption;
+    };
+    const Case cases[] = {
+        {"OrgDefineInfoTable1", "OrgDefineInfoTable1Click", "Remote Organization Information Table: 127.0.0.1"},
+        {"PowerTable2", "PowerTable2Click", "Local Power Table: 127.0.0.1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        EXPECT_FALSE(item(c.item)->isVisible());
+        QString caption;
+        withPage(c.handler, [&](TConfigForm* page) { caption = page->windowTitle(); });
+        EXPECT_EQ(caption, c.caption);
+    }
+}
