@@ -47,6 +47,7 @@ void AddLayer3RoutingMenuHandlers(TMenuHandlers& handlers);
 std::span<const TMenuPage> ConfigurationMenuPages();
 std::span<const TMenuPage> SingleIpMenuPages();
 std::span<const TMenuPage> SFlowMenuPages();
+std::span<const TMenuPage> RmonMenuPages();
 std::span<const TMenuPage> VlanMenuPages();
 std::span<const TMenuPage> BridgeMenuPages();
 std::span<const TMenuPage> SnmpV3MenuPages();

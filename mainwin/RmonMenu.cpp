@@ -1,4 +1,4 @@
-// The "RMON" menu: the global state and the RMON viewers, which the state enables.
+// The "RMON" menu: the global state, the RMON viewers the state enables, and the probe's configuration.
 #include "MainUnit.h"
 #include "MenuHandlers.h"
 #include "MibTables.h"
@@ -6,6 +6,15 @@
 #include <QDialog>
 
 namespace {
+
+const TMenuPage Pages[] = {
+    {"NetConfiguration1Click", {"RMON Probe Net Configuration Table: ", NetConfigurationVars, MVT_FMV, 0}, {}},
+    {"NetDefaultGateway1Click", {"RMON Probe Net Default Gateway Settings: ", NetDefaultGatewayVars, SVT_SV, 0}, {}},
+};
+
+const TMenuDialog Dialogs[] = {
+    {"ProbeBasicInformation1Click", "TProbeBasicInformationForm", TDialogOwner::Application, "Probe Basic Information: "},
+};
 
 const TMenuViewer Viewers[] = {
     {"Statistics1Click", "/TRmon_Statistics"},
@@ -24,7 +33,11 @@ void RMONSetting1Click(TMainForm& form) {
 
 }  // namespace
 
+std::span<const TMenuPage> RmonMenuPages() { return Pages; }
+
 void AddRmonMenuHandlers(TMenuHandlers& handlers) {
     handlers.push_back({"RMONSetting1Click", RMONSetting1Click});
     AddViewers(handlers, Viewers);
+    AddPages(handlers, Pages);
+    AddDialogs(handlers, Dialogs);
 }
