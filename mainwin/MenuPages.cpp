@@ -40,6 +40,12 @@ void HideButton(TSNMPEditorPanel& panel, QPushButton* button) {
     panel.ButtonPanel->ArrangeButtons();
 }
 
+// A table page keeps showing its list: only the rows its Add and Edit dialogs borrow get the width.
+void SetEditWidth(TSNMPEditorPanel& panel, int width) {
+    if (qobject_cast<TSNMPListViewPanel*>(&panel)) panel.EditsPanel->SetEditWidth(width);
+    else panel.SetEditWidth(width);
+}
+
 // Row and button changes of one panel, in the order the handlers make them.
 void TweakPanel(TMainForm& form, TSNMPEditorPanel& panel, const TPageTweaks& tweaks) {
     if (tweaks.EditHidden) {
@@ -51,8 +57,8 @@ void TweakPanel(TMainForm& form, TSNMPEditorPanel& panel, const TPageTweaks& twe
     for (const auto& [row, format] : tweaks.Formats) panel.SetVarFormat(row, format);
     for (const auto& [row, validator] : tweaks.Validators) panel.SetVarFormatValidator(row, "%s{Z}", validator);
     for (int row : tweaks.MayBeEmpty) panel.EditsPanel->SetRowMayBeEmpty(row);
-    if (tweaks.EditWidth > 0) panel.SetEditWidth(Scaled(form, tweaks.EditWidth));
-    if (tweaks.EditWidthPlus > 0) panel.SetEditWidth(panel.EditsPanel->EditWidth + Scaled(form, tweaks.EditWidthPlus));
+    if (tweaks.EditWidth > 0) SetEditWidth(panel, Scaled(form, tweaks.EditWidth));
+    if (tweaks.EditWidthPlus > 0) SetEditWidth(panel, panel.EditsPanel->EditWidth + Scaled(form, tweaks.EditWidthPlus));
 }
 
 void SizePage(TMainForm& form, TConfigForm& page, const TPageTweaks& tweaks) {
