@@ -154,30 +154,28 @@ TEST_F(MenuWindow, RipPagesOpenTheirTabsInOrderAndEachTabReadsItsTable) {
 
 TEST_F(MenuWindow, PagesOfTablesWithMoreIndexColumnsThanTheirListsKeyShowTheLastIndex) {
     ASSERT_TRUE(open());
+    // The last index of each row as the simulator's instances hold it: the organizational TLVs' own
+    // index, the LS IDs of link-scope LSAs.
     struct Case {
         std::span<const TMenuPage> pages;
         const char* handler;
         int keys;
+        std::string lastIndex;  // of each line, in order
     };
     const Case cases[] = {
-        {Layer2RingMenuPages(), "OrgDefineInfoTable1Click", 6},
-        {Layer3RoutingMenuPages(), "LinkLSDBTable1Click", 5},
-        {Layer3RoutingMenuPages(), "VirtualLinkLSDBTable1Click", 5},
+        {Layer2RingMenuPages(), "OrgDefineInfoTable1Click", 6, "1 1 1 2"},
+        {Layer3RoutingMenuPages(), "LinkLSDBTable1Click", 5, "1001 1 2 5002"},
+        {Layer3RoutingMenuPages(), "VirtualLinkLSDBTable1Click", 5, "3 5003"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.handler);
         EXPECT_EQ(pageOf(c.pages, c.handler).Page.KeyCount, c.keys);
+        QStringList shown;
         withPage(c.handler, [&](TConfigForm* page) {
             QTreeWidget* lines = linesOf(page);
-            ASSERT_GT(lines->topLevelItemCount(), 0);
-            // The last index column is filled from the row's instance.
-            const KySNMPVarList& vars = page->Requests.front()->Request.VarList;
-            for (int row = 0; row < lines->topLevelItemCount(); ++row) {
-                const QString last = lines->topLevelItem(row)->text(c.keys - 1);
-                EXPECT_FALSE(last.isEmpty()) << row;
-            }
-            EXPECT_EQ(vars.KeyCount, c.keys);
+            for (int row = 0; row < lines->topLevelItemCount(); ++row) shown << lines->topLevelItem(row)->text(c.keys - 1);
         });
+        EXPECT_EQ(shown.join(' ').toStdString(), c.lastIndex);
     }
 }
 
@@ -258,6 +256,27 @@ TEST_F(MenuWindow, ErpsLogStateIsWrittenToItsOwnObjectAndLeavesTheTrapState) {
     EXPECT_EQ(sets[0].bindings[0].oid, log);
     EXPECT_EQ(sim->value(log), "INTEGER 2");
     EXPECT_EQ(sim->value(trap), "INTEGER 1");
+}
+
+TEST_F(MenuWindow, ErpsRingsAreDestroyedAndCreatedThroughTheirRowStatusColumn) {
+    ASSERT_TRUE(open());
+    const std::string status = E + ".12.78.3.1.1.100.4000";
+    sim->clearLog();
+    expectRowsDeleteAndAddBack(std::span(&pageOf(Layer2RingMenuPages(), "VLANTable3Click"), 1));
+    const auto sets = ofKind(sim->log(), "SET");
+    ASSERT_EQ(sets.size(), 2u);
+    struct Case {
+        const char* step;
+        std::string value;
+    };
+    const Case cases[] = {{"Delete", "6"}, {"Add", "4"}};
+    for (size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(cases[i].step);
+        ASSERT_EQ(sets[i].bindings.size(), 1u);
+        EXPECT_EQ(sets[i].bindings[0].oid, status);
+        EXPECT_EQ(sets[i].bindings[0].value, cases[i].value);
+    }
+    EXPECT_EQ(sim->value(status), "INTEGER 1");
 }
 
 TEST_F(MenuWindow, ErpsGlobalSettingsAreTwentyScaledPixelsTallerThanTheirRows) {

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -124,13 +126,21 @@ protected:
 
 TEST(SimTablesData, GeneratedFileIsWhatTheGeneratorWritesNow)
 {
-    const auto served = tablegen::HandServed::read({dataPath("standalone.txt"), dataPath("stack.txt")});
+    // The hand files: both switches and every area's own data.
+    std::vector<std::string> hand{dataPath("standalone.txt"), dataPath("stack.txt")};
+    std::vector<std::string> areas;
+    for (const auto& file : std::filesystem::directory_iterator(dataPath("")))
+        if (const std::string name = file.path().filename().string(); name.starts_with("area-") && name.ends_with(".txt"))
+            areas.push_back(file.path().string());
+    std::sort(areas.begin(), areas.end());
+    hand.insert(hand.end(), areas.begin(), areas.end());
+    const auto served = tablegen::HandServed::read(hand);
     std::ifstream in(dataPath("tables.txt"));
     ASSERT_TRUE(in);
     std::stringstream committed;
     committed << in.rdbuf();
     EXPECT_TRUE(committed.str() == tablegen::generateTables(served))
-        << "sim/data/tables.txt is stale: run trvtablegen tables.txt standalone.txt stack.txt in sim/data";
+        << "sim/data/tables.txt is stale: run trvtablegen tables.txt standalone.txt stack.txt area-*.txt in sim/data";
 }
 
 TEST_P(SimTables, EveryTableReadsWholeRowsInV1AndV2c)
