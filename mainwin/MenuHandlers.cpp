@@ -44,6 +44,13 @@ void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages) {
         handlers.push_back({page.Handler, [&page](TMainForm& form) { OpenMenuPage(form, page.Page, page.Tweaks); }});
 }
 
+void AddTabbedPages(TMenuHandlers& handlers, std::span<const TMenuTabbedPage> pages) {
+    for (const TMenuTabbedPage& page : pages)
+        handlers.push_back({page.Handler, [&page](TMainForm& form) {
+                                OpenTabbedPage(form, page.Title, page.Tabs, page.Width, page.Height, page.After);
+                            }});
+}
+
 void AddDialogs(TMenuHandlers& handlers, std::span<const TMenuDialog> dialogs) {
     for (const TMenuDialog& dialog : dialogs)
         handlers.push_back({dialog.Handler, [&dialog](TMainForm& form) { OpenMenuDialog(form, dialog); }});

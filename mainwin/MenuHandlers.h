@@ -58,12 +58,14 @@ std::span<const TMenuPage> Layer2AclMenuPages();
 std::span<const TMenuPage> Layer2RingMenuPages();
 std::span<const TMenuPage> Layer3MenuPages();
 std::span<const TMenuPage> Layer3RoutingMenuPages();
+std::span<const TMenuTabbedPage> Layer3MenuTabbedPages();
 
 // The handler of that name; null when no menu file has it yet.
 const TMenuHandlerFn* FindMenuHandler(std::string_view name);
 
 // Helpers of the menu files: handlers that open the pattern of each row.
 void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages);
+void AddTabbedPages(TMenuHandlers& handlers, std::span<const TMenuTabbedPage> pages);
 void AddDialogs(TMenuHandlers& handlers, std::span<const TMenuDialog> dialogs);
 void AddViewers(TMenuHandlers& handlers, std::span<const TMenuViewer> viewers);
 // Handlers that do nothing.

@@ -54,6 +54,10 @@ void TweakPanel(TMainForm& form, TSNMPEditorPanel& panel, const TPageTweaks& twe
     }
     if (tweaks.AddHidden) HideButton(panel, panel.ButtonPanel->AddButton);
     if (tweaks.StopHidden) HideButton(panel, panel.ButtonPanel->StopButton);
+    if (tweaks.StopShown) {
+        panel.ButtonPanel->StopButton->setVisible(true);
+        panel.ButtonPanel->ArrangeButtons();
+    }
     for (const auto& [row, format] : tweaks.Formats) panel.SetVarFormat(row, format);
     for (const auto& [row, validator] : tweaks.Validators) panel.SetVarFormatValidator(row, "%s{Z}", validator);
     for (int row : tweaks.MayBeEmpty) panel.EditsPanel->SetRowMayBeEmpty(row);
@@ -66,6 +70,7 @@ void SizePage(TMainForm& form, TConfigForm& page, const TPageTweaks& tweaks) {
     if (tweaks.Height > 0) page.resize(page.width(), tweaks.Height);
     if (tweaks.HeightPlus > 0) page.resize(page.width(), page.height() + Scaled(form, tweaks.HeightPlus));
     if (tweaks.WidthPlus > 0) page.resize(page.width() + Scaled(form, tweaks.WidthPlus), page.height());
+    if (tweaks.Width > 0) page.resize(tweaks.Width, page.height());
 }
 
 }  // namespace
@@ -92,7 +97,7 @@ void OpenMenuPage(TMainForm& form, const TTablePage& page, const TPageTweaks& tw
 }
 
 std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs,
-                                             int width, int height) {
+                                             int width, int height, const TPageTweaks& after) {
     auto config = std::make_unique<TConfigForm>();
     config->DeviceIP = form.DeviceIP();
     config->setWindowTitle(QString::fromStdString(title + form.DeviceIP()));
@@ -108,10 +113,16 @@ std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const std::string&
         TweakPanel(form, *panel, tab.Tweaks);
         if (tab.Tweaks.Extra) tab.Tweaks.Extra(*config, *panel);
     }
+    SizePage(form, *config, after);
     return config;
 }
 
-void OpenTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs, int width, int height) {
-    const std::unique_ptr<TConfigForm> config = BuildTabbedPage(form, title, tabs, width, height);
+std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const TMenuTabbedPage& page) {
+    return BuildTabbedPage(form, page.Title, page.Tabs, page.Width, page.Height, page.After);
+}
+
+void OpenTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs, int width, int height,
+                    const TPageTweaks& after) {
+    const std::unique_ptr<TConfigForm> config = BuildTabbedPage(form, title, tabs, width, height, after);
     config->exec();
 }

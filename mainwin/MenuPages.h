@@ -24,6 +24,7 @@ struct TPageTweaks {
     int Height = 0;          // fixed height, not scaled
     int HeightPlus = 0;      // added to the built height, scaled
     int WidthPlus = 0;       // added to the built width, scaled
+    int Width = 0;           // fixed width, not scaled
     int Timeout = 0;         // of one try, in units of 10 ms; 0 keeps the default
     bool Version2c = false;  // a version-1 session reads this page with version 2c (64-bit counters)
     bool EditHidden = false;
@@ -31,6 +32,7 @@ struct TPageTweaks {
     std::vector<std::pair<int, std::string>> Formats{};  // row, edit constraint; after the buttons
     bool AddHidden = false;
     bool StopHidden = false;
+    bool StopShown = false;  // a table tab whose walk may be stopped; after Edit is hidden
     bool Synchronous = false;
     bool ListOfScalars = false;  // a list page over a scalar list: the scalars make its one line
     int EditWidth = 0;      // absolute editor width, scaled
@@ -55,6 +57,17 @@ struct TPageTab {
     TPageTweaks Tweaks;
 };
 
+// A tabbed page a menu item opens: the caption up to the device address, the tabs in order, a fixed
+// width and height set before the tabs are built (0 keeps the form's) and the size tweaks applied after.
+struct TMenuTabbedPage {
+    const char* Handler;
+    std::string Title;
+    std::vector<TPageTab> Tabs;
+    int Width = 0;
+    int Height = 0;
+    TPageTweaks After{};
+};
+
 // Puts a version-1 session on version 2c while it lives; later versions are left alone. The session's
 // version comes back however the page ends, a failed build included.
 class TVersion2cGuard {
@@ -76,8 +89,10 @@ int Scaled(const TMainForm& form, int size);
 std::unique_ptr<TConfigForm> BuildMenuPage(TMainForm& form, const TTablePage& page, const TPageTweaks& tweaks = {});
 // Builds, shows modally and frees a generated page.
 void OpenMenuPage(TMainForm& form, const TTablePage& page, const TPageTweaks& tweaks = {});
-// A page with one tab per entry; width and height set before the tabs when not 0.
+// A page with one tab per entry; width and height set before the tabs when not 0, the size tweaks of
+// `after` once they are built.
 std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs,
-                                             int width = 0, int height = 0);
+                                             int width = 0, int height = 0, const TPageTweaks& after = {});
 void OpenTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs, int width = 0,
-                    int height = 0);
+                    int height = 0, const TPageTweaks& after = {});
+std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const TMenuTabbedPage& page);

@@ -3,6 +3,7 @@
 // every menu's generated pages go through.
 #include "CtrlBtnPanel.h"
 #include "GUIConfigForm.h"
+#include "KySNMPRequest2Edits.h"
 #include "ListViewPanel.h"
 #include "MainUnit.h"
 #include "MenuHandlers.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTreeWidget>
 
 #include <functional>
@@ -68,7 +70,9 @@ protected:
         bool seen = false;
         whenModal([&](QWidget* modal) {
             auto* page = qobject_cast<TConfigForm*>(modal);
-            if (!page || !pageIdle(page) || statusLine(page).isEmpty()) return false;
+            if (!page || !pageIdle(page)) return false;
+            // A tabbed page reads the tab it shows.
+            if (statusLine(page->PageControl ? page->PageControl->currentWidget() : page).isEmpty()) return false;
             seen = true;
             check(page);
             page->reject();
@@ -102,6 +106,49 @@ protected:
         }
     }
 
+    // Each tabbed page opens through its handler with its caption, its tabs in order with the buttons
+    // their handler leaves and the sizes it sets after the tabs; every tab reads its table with success
+    // when it becomes the current one.
+    void expectTabbedPagesOpen(std::span<const TMenuTabbedPage> pages) {
+        for (const TMenuTabbedPage& p : pages) {
+            SCOPED_TRACE(p.Handler);
+            withPage(p.Handler, [&](TConfigForm* page) {
+                EXPECT_EQ(page->windowTitle().toStdString(), p.Title + "127.0.0.1");
+                ASSERT_EQ(page->FormType, cftPaged);
+                ASSERT_EQ(page->PageControl->count(), int(p.Tabs.size()));
+                EXPECT_EQ(page->Requests.size(), p.Tabs.size()) << "one request per tab";
+                for (int i = 0; i < page->PageControl->count(); ++i) {
+                    const TPageTab& tab = p.Tabs[std::size_t(i)];
+                    SCOPED_TRACE(tab.Caption);
+                    EXPECT_EQ(page->PageControl->tabText(i).toStdString(), tab.Caption);
+                    if (tab.Page.ItemType == SVT_SV) continue;
+                    const TCtrlBtnPanel* buttons = tabPanel(page, i)->ButtonPanel;
+                    EXPECT_EQ(buttons->EditButton->isHidden(), tab.Tweaks.EditHidden);
+                    EXPECT_EQ(buttons->StopButton->isHidden(), !tab.Tweaks.StopShown);
+                }
+                if (p.After.Height) {
+                    EXPECT_EQ(page->height(), p.After.Height);
+                }
+                if (p.After.Width) {
+                    EXPECT_EQ(page->width(), p.After.Width);
+                }
+            });
+            const std::unique_ptr<TConfigForm> page = BuildTabbedPage(*form, p);
+            page->show();
+            for (int i = 0; i < int(p.Tabs.size()); ++i) {
+                SCOPED_TRACE(p.Tabs[std::size_t(i)].Caption);
+                page->PageControl->setCurrentIndex(i);
+                QWidget* sheet = page->PageControl->widget(i);
+                EXPECT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(sheet).contains("Ok!"); }))
+                    << statusLine(sheet).toStdString();
+                if (p.Tabs[std::size_t(i)].Page.ItemType != SVT_SV) {
+                    EXPECT_GT(sheet->findChild<QTreeWidget*>()->topLevelItemCount(), 0);
+                }
+            }
+            page->reject();
+        }
+    }
+
     // Every page of the list that creates rows deletes its first row (after the question) and adds it
     // back with the same keys and the status alone.
     void expectRowsDeleteAndAddBack(std::span<const TMenuPage> pages) {
@@ -111,52 +158,81 @@ protected:
             const std::unique_ptr<TConfigForm> page = BuildMenuPage(*form, p.Page, p.Tweaks);
             page->show();
             ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(page.get()).contains("Ok!"); }));
-            auto* panel = page->findChild<TSNMPListViewPanel*>();
-            auto* lines = panel->ListViewPanel->findChild<QTreeWidget*>();
-            const int before = lines->topLevelItemCount();
-            ASSERT_GT(before, 0);
-            QStringList keys;
-            for (int k = 0; k < p.Page.KeyCount; ++k) keys << lines->topLevelItem(0)->text(k);
-            lines->setCurrentItem(lines->topLevelItem(0));
-            panel->ListClick(true);
-
-            QString question;
-            whenModal([&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                if (!box) return false;
-                question = box->text();
-                box->button(QMessageBox::Ok)->click();
-                return true;
-            });
-            panel->DeleteClick();
-            EXPECT_EQ(question, "Are you sure to delete it?");
-            ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && lines->topLevelItemCount() == before - 1; }));
-
-            // The same keys come back with the status alone.
-            QString caption;
-            whenModal([&](QWidget* modal) {
-                if (modal->objectName() != "AddDialog") return false;
-                caption = modal->windowTitle();
-                modal->findChild<QPushButton*>("ClearChecksButton")->click();
-                for (int k = 0; k < p.Page.KeyCount; ++k) {
-                    QWidget* editor = modal->findChild<QWidget*>(QStringLiteral("RowEdit%1").arg(k));
-                    if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(keys[k]);
-                    else if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->setCurrentText(keys[k]);
-                    else ADD_FAILURE() << "no editor for key " << k;
-                    if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(k)))
-                        check->setChecked(true);
-                }
-                if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(p.Page.StatusRow)))
-                    check->setChecked(true);
-                modal->findChild<QPushButton*>("SetButton")->click();
-                if (modal->isVisible()) qobject_cast<QDialog*>(modal)->reject();
-                return true;
-            });
-            panel->AddClick();
-            EXPECT_EQ(caption.toStdString(), p.Page.Title + "127.0.0.1 (Add)");
-            EXPECT_TRUE(waitUntil([&] { return pageIdle(page.get()) && lines->topLevelItemCount() == before; }));
+            deleteAndAddBackFirstRow(page.get(), page->findChild<TSNMPListViewPanel*>(), p.Page,
+                                     p.Page.Title + "127.0.0.1 (Add)");
             page->reject();
         }
+    }
+
+    // The same for every tab that creates rows; the Add dialog is captioned after the tab.
+    void expectTabRowsDeleteAndAddBack(std::span<const TMenuTabbedPage> pages) {
+        for (const TMenuTabbedPage& p : pages) {
+            SCOPED_TRACE(p.Handler);
+            const std::unique_ptr<TConfigForm> page = BuildTabbedPage(*form, p);
+            page->show();
+            for (int i = 0; i < int(p.Tabs.size()); ++i) {
+                const TPageTab& tab = p.Tabs[std::size_t(i)];
+                if (tab.Page.AddText.empty()) continue;
+                SCOPED_TRACE(tab.Caption);
+                page->PageControl->setCurrentIndex(i);
+                QWidget* sheet = page->PageControl->widget(i);
+                ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(sheet).contains("Ok!"); }));
+                deleteAndAddBackFirstRow(page.get(), tabPanel(page.get(), i), tab.Page,
+                                         tab.Caption + ": 127.0.0.1 (Add)");
+            }
+            page->reject();
+        }
+    }
+
+    static TSNMPListViewPanel* tabPanel(TConfigForm* page, int tab) {
+        return page->PageControl->widget(tab)->findChild<TSNMPListViewPanel*>();
+    }
+
+    void deleteAndAddBackFirstRow(TConfigForm* page, TSNMPListViewPanel* panel, const TTablePage& table,
+                                  const std::string& addCaption) {
+        auto* lines = panel->ListViewPanel->findChild<QTreeWidget*>();
+        const int before = lines->topLevelItemCount();
+        ASSERT_GT(before, 0);
+        QStringList keys;
+        for (int k = 0; k < table.KeyCount; ++k) keys << lines->topLevelItem(0)->text(k);
+        lines->setCurrentItem(lines->topLevelItem(0));
+        panel->ListClick(true);
+
+        QString question;
+        whenModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) return false;
+            question = box->text();
+            box->button(QMessageBox::Ok)->click();
+            return true;
+        });
+        panel->DeleteClick();
+        EXPECT_EQ(question, "Are you sure to delete it?");
+        ASSERT_TRUE(waitUntil([&] { return pageIdle(page) && lines->topLevelItemCount() == before - 1; }));
+
+        // The same keys come back with the status alone.
+        QString caption;
+        whenModal([&](QWidget* modal) {
+            if (modal->objectName() != "AddDialog") return false;
+            caption = modal->windowTitle();
+            modal->findChild<QPushButton*>("ClearChecksButton")->click();
+            for (int k = 0; k < table.KeyCount; ++k) {
+                QWidget* editor = modal->findChild<QWidget*>(QStringLiteral("RowEdit%1").arg(k));
+                if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(keys[k]);
+                else if (auto* combo = qobject_cast<QComboBox*>(editor)) combo->setCurrentText(keys[k]);
+                else ADD_FAILURE() << "no editor for key " << k;
+                if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(k)))
+                    check->setChecked(true);
+            }
+            if (auto* check = modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(table.StatusRow)))
+                check->setChecked(true);
+            modal->findChild<QPushButton*>("SetButton")->click();
+            if (modal->isVisible()) qobject_cast<QDialog*>(modal)->reject();
+            return true;
+        });
+        panel->AddClick();
+        EXPECT_EQ(caption.toStdString(), addCaption);
+        EXPECT_TRUE(waitUntil([&] { return pageIdle(page) && lines->topLevelItemCount() == before; }));
     }
 
     std::unique_ptr<trvtest::SimAgent> sim;
