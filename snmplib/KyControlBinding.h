@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 class KyOptionList;
@@ -15,6 +16,7 @@ struct KyControlBinding {
     int PartSyntax = 0;   // the piece's syntax; the variable's own for whole-value bindings
     const KyOptionList* Options = nullptr;  // none: a whole-value binding uses the variable's list
     std::vector<int> PartNumbers;           // bit numbers of check-box rows and control lists, in control order
+    std::string TextEncoding;               // of a display string in one edit; empty: one octet a character
     std::vector<QPointer<QWidget>> Controls;
 
     int ControlCount() const { return int(Controls.size()); }

@@ -161,6 +161,11 @@ void KySNMPRequest2Edits::Unbind(int varIndex) {
     });
 }
 
+void KySNMPRequest2Edits::SetTextEncoding(int varIndex, const std::string& encoding) {
+    for (KyControlBinding& binding : Bindings)
+        if (binding.VarIndex == varIndex) binding.TextEncoding = encoding;
+}
+
 void KySNMPRequest2Edits::EnableControls(bool enabled) {
     for (const KyControlBinding& binding : Bindings)
         for (const auto& control : binding.Controls)
@@ -229,7 +234,13 @@ void KySNMPRequest2Edits::AddListRow() {
     const std::vector<int> order = cellOrder();
     for (int k = 0; k < int(order.size()); ++k) {
         const KySNMPVar& var = Request.VarList.GetVar(order[std::size_t(k)]);
-        item->setText(k, latin1(var.Syntax == sxBitList ? portBitmapToText(var.Value, true) : var.Value));
+        if (var.Syntax == sxDisplayStr && !ListTextEncoding.empty()) {
+            item->setText(k, TextOfOctets(var.Value, ListTextEncoding));
+            // The shown text need not give the same octets back.
+            item->setData(k, Qt::UserRole, QByteArray::fromStdString(var.Value));
+        } else {
+            item->setText(k, latin1(var.Syntax == sxBitList ? portBitmapToText(var.Value, true) : var.Value));
+        }
     }
 }
 
@@ -244,7 +255,8 @@ void KySNMPRequest2Edits::ReadRow(const QTreeWidgetItem* line) {
     for (int k = 0; k < int(order.size()); ++k) {
         const int i = order[std::size_t(k)];
         KySNMPVar& var = Request.VarList.GetVar(i);
-        const std::string cell = line->text(k).toLatin1().toStdString();
+        const QVariant octets = line->data(k, Qt::UserRole);
+        const std::string cell = octets.isValid() ? octets.toByteArray().toStdString() : line->text(k).toLatin1().toStdString();
         var.Value = var.Syntax == sxBitList ? bracketedHex(cell) : cell;
         if (std::size_t(i) < Provided.size()) Provided[std::size_t(i)] = true;
     }

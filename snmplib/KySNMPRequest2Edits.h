@@ -35,6 +35,9 @@ public:
     QPointer<QTreeWidget> ListView;
     std::vector<KyControlBinding> Bindings;  // in bind order
     KyEditConstraint Constraint;  // the input rules of the bound edits
+    // The encoding of the display strings the list shows; empty: one octet a character. Selecting a line
+    // still gives the octets as read.
+    std::string ListTextEncoding;
     std::uint8_t AutoEnable = 1;
 
     // The Add and Edit dialogs of list pages borrow the page's edits and own the constraint's boxes meanwhile.
@@ -60,6 +63,8 @@ public:
     void BindPartComboBox(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options, QComboBox* combo);
     void BindPartEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
                        const std::string& format, const std::vector<QLineEdit*>& edits, KyEditValidator validator = {});
+    // The encoding of the variable's display string in its bound edits (see TextOfOctets); set after binding.
+    void SetTextEncoding(int varIndex, const std::string& encoding);
     // Forgets every binding of the variable and the input rules of its edits; a second call does nothing.
     void Unbind(int varIndex);
 

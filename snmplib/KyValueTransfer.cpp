@@ -17,6 +17,8 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <bit>
 #include <cmath>
@@ -249,6 +251,27 @@ const KyOptionList& needOptions(const KyOptionList* options) {
 
 }  // namespace
 
+QString TextOfOctets(const std::string& octets, const std::string& encoding) {
+    if (!encoding.empty()) {
+        QStringDecoder decoder(encoding.c_str());
+        if (decoder.isValid()) return decoder.decode(QByteArrayView(octets.data(), qsizetype(octets.size())));
+    }
+    return latin1(octets);
+}
+
+std::string OctetsOfText(const QString& text, const std::string& encoding) {
+    if (!encoding.empty()) {
+        QStringEncoder encoder(encoding.c_str());
+        if (encoder.isValid()) {
+            const QByteArray octets = encoder.encode(text);
+            if (encoder.hasError())
+                throw KyException(0, "Please enter only characters that " + encoding + " can hold!");
+            return octets.toStdString();
+        }
+    }
+    return latin1(text);
+}
+
 bool IsWholeValue(const KyControlBinding& binding, const KySNMPVar& var) {
     return binding.ByteOffset == 0 && binding.PartSyntax == var.Syntax;
 }
@@ -302,7 +325,8 @@ void ValueToBinding(const KyControlBinding& binding, const KySNMPVar& var) {
         needOptions(options).SelectRadio(group, t);
     } else if (auto* edit = qobject_cast<QLineEdit*>(first)) {
         if (binding.Controls.size() > 1) showInEdits(editsOf(binding), binding.PartSyntax, t, o);
-        else setEdit(edit, var.Syntax == sxBitList ? portBitmapToText(var.Value, false) : t);
+        else if (var.Syntax == sxBitList) setEdit(edit, portBitmapToText(var.Value, false));
+        else edit->setText(TextOfOctets(t, binding.TextEncoding));
     } else {
         throw KyException(-521);
     }
@@ -351,7 +375,7 @@ bool BindingToOctets(const KyControlBinding& binding, const KySNMPVar& var, cons
             // Against the value read from the device: a bad port text refuses the write.
             if (!portTextToBitmap(latin1(edit->text()), portTemplate, p)) throwPortListError(portTemplate);
         } else {
-            p = latin1(edit->text());
+            p = OctetsOfText(edit->text(), binding.TextEncoding);
         }
     } else {
         throw KyException(-521);

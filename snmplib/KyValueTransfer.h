@@ -2,6 +2,8 @@
 
 #include "KyControlBinding.h"
 
+#include <QString>
+
 #include <string>
 
 class KySNMPVar;
@@ -23,3 +25,10 @@ bool BindingToOctets(const KyControlBinding& binding, const KySNMPVar& var, cons
 
 // A whole-value binding shows the variable itself; any other binding a piece cut at its byte offset.
 bool IsWholeValue(const KyControlBinding& binding, const KySNMPVar& var);
+
+// Display-string octets as text in an encoding Qt's string converters know ("Shift_JIS"). An empty name,
+// or one this Qt cannot convert, shows each octet as the character of that code (Latin-1).
+QString TextOfOctets(const std::string& octets, const std::string& encoding);
+// The octets of text in the encoding. A character the encoding lacks raises an error rather than go out
+// as a stand-in character.
+std::string OctetsOfText(const QString& text, const std::string& encoding);

@@ -7,6 +7,7 @@
 #include "KyRadioGroup.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPStatus.h"
+#include "KyValueTransfer.h"
 #include "MessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +215,47 @@ TEST_F(Binding, DisplayStringIsMadeOnlyOfItsPieces) {
     second->setText("xyz");
     binder.ControlsToValues(Text);
     EXPECT_EQ(var(Text).Value, "abcdxyz");
+}
+
+// Shift-JIS octets of two Japanese words.
+const std::string LoginSjis = "\x83\x8d\x83\x4f\x83\x43\x83\x93";     // ログイン
+const std::string JapaneseSjis = "\x93\xfa\x96\x7b\x8c\xea";            // 日本語
+
+TEST_F(Binding, AnEncodedDisplayStringShowsItsTextAndWritesItsOctets) {
+    auto* encoded = make<QLineEdit>();
+    auto* plain = make<QLineEdit>();
+    binder.BindControl(Name, encoded);
+    binder.BindControl(Text, plain);
+    binder.SetTextEncoding(Name, "Shift_JIS");
+    var(Name).Value = LoginSjis;
+    var(Text).Value = LoginSjis;
+    binder.ValuesToControls(-1);
+    EXPECT_EQ(encoded->text(), QString::fromUtf8("ログイン"));
+    EXPECT_EQ(plain->text(), QString::fromLatin1(LoginSjis.data(), qsizetype(LoginSjis.size())))
+        << "a variable without an encoding keeps one octet a character";
+
+    encoded->setText(QString::fromUtf8("日本語"));
+    binder.ControlsToValues(-1);
+    EXPECT_EQ(var(Name).Value, JapaneseSjis);
+    EXPECT_EQ(var(Text).Value, LoginSjis);
+
+    // A character Shift-JIS lacks is refused, not sent as a stand-in.
+    encoded->setText(QString::fromUtf8("caf\u00e9"));
+    std::string message;
+    try {
+        binder.ControlsToValues(Name);
+    } catch (const KyException& e) {
+        message = e.what();
+    }
+    EXPECT_EQ(message, "Please enter only characters that Shift_JIS can hold!");
+    EXPECT_EQ(var(Name).Value, JapaneseSjis);
+}
+
+TEST(TextEncoding, AnEncodingThisQtCannotConvertKeepsOneOctetACharacter) {
+    const std::string octets = "caf\xe9";
+    EXPECT_EQ(TextOfOctets(octets, "No-Such-Encoding"), QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(OctetsOfText(QString::fromUtf8("caf\u00e9"), "No-Such-Encoding"), octets);
+    EXPECT_EQ(TextOfOctets(octets, ""), QString::fromUtf8("caf\u00e9"));
 }
 
 TEST_F(Binding, InvalidAndReadOnlyVariablesAreSkipped) {
@@ -526,6 +568,25 @@ TEST_F(ListBinding, AMouseClickFillsTheControlsWithTheClickedLine) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(1)).center());
     EXPECT_EQ(name->text(), "two");
+}
+
+TEST_F(ListBinding, AnEncodedListShowsTextsAndASelectedLineGivesTheOctetsAsRead) {
+    auto* list = make<QTreeWidget>();
+    auto* name = make<QLineEdit>();
+    binder.BindListView(list, 1);
+    binder.BindControl(Label, name);
+    binder.ListTextEncoding = "Shift_JIS";
+    // A lone lead byte at the end is no Shift-JIS: shown as best it can be, it must still come back as read.
+    const std::string octets = LoginSjis + "\x83";
+    addRow("1", "10", octets.c_str(), "80");
+    auto* line = list->topLevelItem(0);
+    EXPECT_TRUE(line->text(2).startsWith(QString::fromUtf8("ログイン")));
+    EXPECT_EQ(line->text(1), "1");
+    EXPECT_EQ(line->text(3), "1[80]") << "only display strings are decoded";
+
+    var(Label).Value.clear();
+    list->setCurrentItem(line);
+    EXPECT_EQ(var(Label).Value, octets);
 }
 
 TEST_F(ListBinding, DeselectionChangesNothing) {
