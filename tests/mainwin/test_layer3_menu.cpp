@@ -72,6 +72,12 @@ const TMenuPage& pageOf(std::string_view handler) {
     throw std::out_of_range(std::string(handler));
 }
 
+const TMenuTabbedPage& tabbedPageOf(std::string_view handler) {
+    for (const TMenuTabbedPage& p : Layer3MenuTabbedPages())
+        if (p.Handler == handler) return p;
+    throw std::out_of_range(std::string(handler));
+}
+
 int indexColumns(const KySNMPVarDesc* table) {
     int count = 0;
     for (const KySNMPVarDesc* v = table; v->Oid; ++v)
@@ -258,9 +264,30 @@ TEST_F(MenuWindow, TheTunnelInterfaceTableShowsTheIndexOfEachRowFirst) {
         QTreeWidget* lines = page->findChild<TSNMPListViewPanel*>()->ListViewPanel->ListView;
         EXPECT_EQ(lines->headerItem()->text(0), "IF Index");
         ASSERT_GT(lines->topLevelItemCount(), 0);
-        EXPECT_EQ(lines->topLevelItem(0)->text(0), "1");
-        EXPECT_EQ(lines->topLevelItem(0)->text(1), "10.90.90.10");
+        ASSERT_EQ(lines->topLevelItemCount(), 2);
+        EXPECT_EQ(lines->topLevelItem(0)->text(0).toStdString(), "1001");
+        EXPECT_EQ(lines->topLevelItem(0)->text(2).toStdString(), "172.16.0.1");
+        EXPECT_EQ(lines->topLevelItem(1)->text(0).toStdString(), "1002");
     });
+}
+
+TEST_F(MenuWindow, TheDhcpv6RelayInformationTabKeysEachServerByInterfaceTypeAndImpliedAddress) {
+    ASSERT_TRUE(open());
+    const std::unique_ptr<TConfigForm> page = BuildTabbedPage(*form, tabbedPageOf("HopCount1Click"));
+    page->show();
+    page->PageControl->setCurrentIndex(2);
+    QWidget* sheet = page->PageControl->widget(2);
+    ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(sheet).contains("Ok!"); }));
+    QTreeWidget* lines = sheet->findChild<QTreeWidget*>();
+    std::vector<std::string> rows;
+    for (int r = 0; r < lines->topLevelItemCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < lines->columnCount(); ++c) cells << lines->topLevelItem(r)->text(c);
+        rows.push_back(cells.join("|").toStdString());
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"ipif10|ipv6|20010DB8010000000000000000000005|active",
+                                              "ipif10|ipv6|20010DB8010000000000000000000006|active",
+                                              "ipif20|ipv6|20010DB8010000000000000000000005|active"}));
 }
 
 TEST_F(MenuWindow, TabbedLayer3PagesShowTheirTabsButtonsAndFixedSizes) {
