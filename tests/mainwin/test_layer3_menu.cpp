@@ -17,7 +17,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -288,6 +287,8 @@ TEST_F(MenuWindow, TheDhcpv6RelayInformationTabKeysEachServerByInterfaceTypeAndI
     EXPECT_EQ(rows, (std::vector<std::string>{"ipif10|ipv6|20010DB8010000000000000000000005|active",
                                               "ipif10|ipv6|20010DB8010000000000000000000006|active",
                                               "ipif20|ipv6|20010DB8010000000000000000000005|active"}));
+    page->reject();
+    EXPECT_TRUE(page->Requests.empty()) << "closing the page frees the request of every tab";
 }
 
 TEST_F(MenuWindow, TabbedLayer3PagesShowTheirTabsButtonsAndFixedSizes) {
