@@ -4,8 +4,6 @@
 #include "MenuHandlers.h"
 #include "MibTables.h"
 
-#include "GUIConfigForm.h"
-
 namespace {
 
 const TMenuPage Pages[] = {
@@ -51,35 +49,33 @@ const TMenuDialog Dialogs[] = {
     {"ARPControlIPv61Click", "TARPIPV6ControlForm", TDialogOwner::Application, "IPv6 Static Route Neighbor Cache Table: "},
 };
 
-const TPageTab RIPngTabs[] = {
-    {"Global Settings", {"", RIPngVars1, SVT_SV, 0}, {}},
-    {"Interface Table", {"", RIPngVars2, MVT_UMV, 1}, {}},
+const TMenuTabbedPage TabbedPages[] = {
+    {"RIPng1Click",
+     "RIPng Settings: ",
+     {{"Global Settings", {"", RIPngVars1, SVT_SV, 0}, {}}, {"Interface Table", {"", RIPngVars2, MVT_UMV, 1}, {}}},
+     0,
+     0,
+     {.Height = 250}},
+    // Sized before its tabs, which widen it to fit the widest.
+    {"RIP2RFC17241Click",
+     "RIP2: ",
+     {{"Global Information", {"", RIP2RFC1724Vars1, SVT_SV, 0}, {}},
+      {"Routing Information", {"", RIP2RFC1724Vars2, MVT_FMV, 1}, {}},
+      {"Routing Configuration", {"", RIP2RFC1724Vars3, MVT_UMV, 1}, {}}},
+     500,
+     500},
 };
-
-const TPageTab RIP2Tabs[] = {
-    {"Global Information", {"", RIP2RFC1724Vars1, SVT_SV, 0}, {}},
-    {"Routing Information", {"", RIP2RFC1724Vars2, MVT_FMV, 1}, {}},
-    {"Routing Configuration", {"", RIP2RFC1724Vars3, MVT_UMV, 1}, {}},
-};
-
-void RIPng1Click(TMainForm& form) {
-    const std::unique_ptr<TConfigForm> page = BuildTabbedPage(form, "RIPng Settings: ", RIPngTabs);
-    page->resize(page->width(), 250);
-    page->exec();
-}
-
-// Sized before its tabs, which fit themselves into it.
-void RIP2RFC17241Click(TMainForm& form) { OpenTabbedPage(form, "RIP2: ", RIP2Tabs, 500, 500); }
 
 }  // namespace
 
 std::span<const TMenuPage> Layer3RoutingMenuPages() { return Pages; }
 
+std::span<const TMenuTabbedPage> Layer3RoutingMenuTabbedPages() { return TabbedPages; }
+
 void AddLayer3RoutingMenuHandlers(TMenuHandlers& handlers) {
     AddPages(handlers, Pages);
     AddDialogs(handlers, Dialogs);
-    handlers.push_back({"RIPng1Click", RIPng1Click});
-    handlers.push_back({"RIP2RFC17241Click", RIP2RFC17241Click});
+    AddTabbedPages(handlers, TabbedPages);
     AddEmpty(handlers, {"PolicyRoute1Click", "CIDRRFC20961Click", "OSPFGeneral1Click", "AreaInfo1Click", "LsdbInfo1Click",
                         "NeighborInfo1Click", "InterfaceTable1Click", "InterfaceInfo1Click", "HostTable1Click",
                         "VRRPControl1Click", "VRRPOperation1Click", "VirtualRouteAddress1Click",

@@ -59,6 +59,7 @@ std::span<const TMenuPage> Layer2RingMenuPages();
 std::span<const TMenuPage> Layer3MenuPages();
 std::span<const TMenuPage> Layer3RoutingMenuPages();
 std::span<const TMenuTabbedPage> Layer3MenuTabbedPages();
+std::span<const TMenuTabbedPage> Layer3RoutingMenuTabbedPages();
 
 // The handler of that name; null when no menu file has it yet.
 const TMenuHandlerFn* FindMenuHandler(std::string_view name);
