@@ -60,10 +60,7 @@ constexpr KySNMPVarDesc TableVars[] = {
     {nullptr, nullptr, 0, 0, nullptr}};
 constexpr const char* TableColumn = "1.3.6.1.4.1.32473.98.2.1";
 
-std::string dataFile() {
-    const std::string here = __FILE__;
-    return here.substr(0, here.rfind('/')) + "/data/binding.txt";
-}
+std::string dataFile() { return TRV_SNMPLIB_TEST_DATA "/binding.txt"; }
 
 // A binder that counts its slots, as pages and subclasses see them.
 class CountingBinder : public KySNMPRequest2Edits {
