@@ -149,16 +149,20 @@ TEST_F(MenuWindow, ClosingThe8021xGlobalSettingsGatesAuthenticationModeSettingsA
         const char* name;
         QString chosen;  // set on the page; empty: the device changes meanwhile
         std::string stored;
+        bool unreadable;  // the state read after the page fails
         bool enabled;
     };
     const Case cases[] = {
-        {"enabled on the page", "enabled", "INTEGER 1", true},
-        {"disabled on the page", "disabled", "INTEGER 2", false},
-        {"enabled on the device", "", "INTEGER 1", true},
+        {"enabled on the page", "enabled", "INTEGER 1", false, true},
+        {"disabled on the page", "disabled", "INTEGER 2", false, false},
+        {"enabled on the device", "", "INTEGER 1", false, true},
+        {"disabled on the device but not read", "", "INTEGER 2", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        int fault = -1;
         withPage("Configuration2Click", [&](TConfigForm* page) {
+            if (c.unreadable) fault = sim->addFault({trvtest::Fault::ErrorStatus, state});
             if (c.chosen.isEmpty()) {
                 sim->setValue(state, c.stored);
                 return;
@@ -168,6 +172,7 @@ TEST_F(MenuWindow, ClosingThe8021xGlobalSettingsGatesAuthenticationModeSettingsA
             EXPECT_EQ(sim->value(state), c.stored);
         });
         EXPECT_EQ(item("Auth1")->isEnabled(), c.enabled);
+        if (fault >= 0) sim->removeFault(fault);
     }
 }
 
