@@ -202,6 +202,50 @@ TEST_F(MenuWindow, LldpAgentSettingsRefuseOutOfRangeValuesWhenTheFieldIsLeftAndS
     });
 }
 
+TEST_F(MenuWindow, LldpListsWriteTheirOneWritableColumnAtTheSelectedRowsInstance) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        int line;
+        int row;  // the writable row of the Edit dialog
+        const char* text;
+        std::string oid;
+        const char* stored;
+    };
+    const Case cases[] = {
+        // Keyed by the management address: its subtype, then the address with its length.
+        {"ConfigAddress2Click", 0, 2, "ff000000", "1.0.8802.1.1.2.1.1.7.1.1.1.4.10.90.90.90", "STRING 0xff000000"},
+        {"PortVlan1Click", 2, 1, "false", "1.0.8802.1.1.2.1.5.32962.1.1.1.1.1.3", "INTEGER 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        sim->clearLog();
+        withPage(c.handler, [&](TConfigForm* page) {
+            QTreeWidget* lines = linesOf(page);
+            ASSERT_GT(lines->topLevelItemCount(), c.line);
+            auto* panel = page->findChild<TSNMPListViewPanel*>();
+            lines->setCurrentItem(lines->topLevelItem(c.line));
+            panel->ListClick(true);
+            whenModal([&](QWidget* modal) {
+                if (modal->objectName() != "EditDialog") return false;
+                QWidget* editor = modal->findChild<QWidget*>(QStringLiteral("RowEdit%1").arg(c.row));
+                if (auto* edit = qobject_cast<QLineEdit*>(editor)) edit->setText(c.text);
+                else qobject_cast<QComboBox*>(editor)->setCurrentText(c.text);
+                modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(c.row))->setChecked(true);
+                modal->findChild<QPushButton*>("SetButton")->click();
+                if (modal->isVisible()) qobject_cast<QDialog*>(modal)->reject();
+                return true;
+            });
+            panel->EditClick();
+        });
+        const auto sets = ofKind(sim->log(), "SET");
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].bindings.size(), 1u);
+        EXPECT_EQ(sets[0].bindings[0].oid, c.oid);
+        EXPECT_EQ(sim->value(c.oid), c.stored);
+    }
+}
+
 TEST_F(MenuWindow, ErpsLogStateIsWrittenToItsOwnObjectAndLeavesTheTrapState) {
     ASSERT_TRUE(open());
     const std::string trap = E + ".12.78.1.2.0", log = E + ".12.78.1.3.0";
