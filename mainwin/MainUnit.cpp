@@ -1,6 +1,5 @@
 #include "MainUnit.h"
 
-#include "DialogOpeners.h"
 #include "EditsPanel.h"
 #include "GUIConfigForm.h"
 #include "MainMenuTable.h"
@@ -176,13 +175,7 @@ QAction* TMainForm::MenuItem(std::string_view name) const {
 }
 
 void TMainForm::RunMenuHandler(std::string_view handler) {
-    const TMenuHandlerFn* run = FindMenuHandler(handler);
-    if (!run) {
-        // An item whose page comes with a later part of the program.
-        RunGuarded([this] { TUnavailablePage page(this); page.setWindowTitle(QString::fromStdString(DeviceIP())); page.exec(); });
-        return;
-    }
-    RunGuarded([this, run] { (*run)(*this); });
+    if (const TMenuHandlerFn* run = FindMenuHandler(handler)) RunGuarded([this, run] { (*run)(*this); });
 }
 
 void TMainForm::RunGuarded(const std::function<void()>& work) {

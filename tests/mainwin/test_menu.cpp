@@ -117,6 +117,18 @@ TEST(MainMenuTable, HoldsEveryItemOnceUnderMenusDefinedBeforeIt) {
     }
 }
 
+TEST(MainMenuTable, EveryItemWithAHandlerNameFindsItsHandler) {
+    int items = 0;
+    for (const auto& e : mainMenuTable()) {
+        if (!e.Handler) continue;
+        SCOPED_TRACE(e.Handler);
+        ++items;
+        EXPECT_TRUE(FindMenuHandler(e.Handler));
+    }
+    EXPECT_GT(items, 480);
+    EXPECT_FALSE(FindMenuHandler("NoSuchItem1Click"));
+}
+
 TEST(MainMenuTable, EveryItemOfTheConfigurationSingleIpSFlowAndHelpMenusHasItsHandler) {
     int items = 0;
     for (const auto& e : mainMenuTable()) {
