@@ -2,6 +2,7 @@
 // A main window as the suite starts it, against the simulator that serves every table, with the checks
 // every menu's generated pages go through.
 #include "CtrlBtnPanel.h"
+#include "EditsPanel.h"
 #include "GUIConfigForm.h"
 #include "KySNMPRequest2Edits.h"
 #include "ListViewPanel.h"
