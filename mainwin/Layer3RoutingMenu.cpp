@@ -1,6 +1,7 @@
 // The "Layer 3" menu, second half: route redistribution and preference, CIDR, RIPng, RIP2, OSPFv3, BGP4,
-// PIM and the IPv6 static routes. This family has no OSPF, VRRP, multicast routing or IGMP v3: their
-// items keep handlers that do nothing, and the routing profile hides them.
+// PIM and the IPv6 static routes. Items of what this family lacks (OSPF, VRRP, policy and multicast
+// routes, DVMRP, IGMP v3, some CIDR and PIM pages) keep handlers that do nothing; the routing profile
+// hides them.
 #include "MenuHandlers.h"
 #include "MibTables.h"
 
