@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -37,6 +38,17 @@ inline bool pageIdle(TConfigForm* page) {
     for (const auto& r : page->Requests)
         if (r->Busy) return false;
     return true;
+}
+
+// Types the text into the field and leaves it; what the message box that comes up says (empty when
+// none does).
+inline QString leaveFieldWith(QLineEdit* edit, const QString& text) {
+    MessageBoxes boxes;
+    edit->setText(text);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &out);
+    waitUntil([&] { return !boxes.Texts.isEmpty(); });
+    return boxes.Texts.isEmpty() ? QString() : boxes.Texts[0];
 }
 
 class MenuWindow : public SuiteFolderTest {

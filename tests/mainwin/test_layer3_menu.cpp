@@ -245,6 +245,34 @@ TEST_F(MenuWindow, Layer3SettingsLimitTheirNumbersAndASetReachesTheSwitch) {
         });
     }
 
+    // Each bound refuses the value just past it when the field is left, and the value read comes back.
+    struct Refusal {
+        const char* handler;
+        int row;
+        const char* bad;
+        const char* message;
+    };
+    const Refusal refusals[] = {
+        {"ARPAgingTime2Click", 0, "65536", " Please enter a number between 0 and 65535!"},
+        {"DHCPServerControl1Click", 1, "1", " Please enter a number between 2 and 10!"},
+        {"DHCPServerControl1Click", 1, "11", " Please enter a number between 2 and 10!"},
+        {"DHCPServerControl1Click", 2, "499", " Please enter a number between 500 and 2000!"},
+        {"DHCPServerControl1Click", 2, "2001", " Please enter a number between 500 and 2000!"},
+        {"BOOTPBasicConfiguration1Click", 1, "0", " Please enter a number between 1 and 16!"},
+        {"BOOTPBasicConfiguration1Click", 1, "17", " Please enter a number between 1 and 16!"},
+        {"BOOTPBasicConfiguration1Click", 2, "65536", " Please enter a number between 0 and 65535!"},
+    };
+    for (const Refusal& c : refusals) {
+        SCOPED_TRACE(std::string(c.handler) + " row " + std::to_string(c.row) + " " + c.bad);
+        withPage(c.handler, [&](TConfigForm* page) {
+            auto* edit = page->findChild<QLineEdit*>(QStringLiteral("RowEdit%1").arg(c.row));
+            ASSERT_TRUE(edit);
+            const QString read = edit->text();
+            EXPECT_EQ(leaveFieldWith(edit, c.bad).toStdString(), c.message);
+            EXPECT_EQ(edit->text(), read);
+        });
+    }
+
     const std::string aging = E + ".11.70.1.3.2.4.0";
     withPage("ARPAgingTime2Click", [&](TConfigForm* page) {
         auto* panel = page->findChild<TSNMPEditorPanel*>();
