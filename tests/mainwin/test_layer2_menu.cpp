@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -215,6 +216,17 @@ TEST_F(Layer2Menu, PageSizesAndEditorWidthsFollowTheScaleAndTheListsStayShown) {
     }
     const TMenuPage& hol = pageOf("QOSControl1Click");
     EXPECT_EQ(BuildMenuPage(*form, hol.Page, hol.Tweaks)->height(), BuildMenuPage(*form, hol.Page)->height() + 25);
+}
+
+TEST_F(Layer2Menu, OnlyTheCableTestGivesTheSwitchEightSecondsATry) {
+    ASSERT_TRUE(open());
+    for (const auto& [handler, timeout] : {std::pair{"PortCableDiagnostics1Click", 800},
+                                          std::pair{"PortDropCounterTable1Click", DefaultSNMPTimeout}}) {
+        SCOPED_TRACE(handler);
+        const TMenuPage& p = pageOf(handler);
+        const auto page = BuildMenuPage(*form, p.Page, p.Tweaks);
+        EXPECT_EQ(page->findChild<TSNMPListViewPanel*>()->EditsPanel->EditCtrl->Request.Timeout, timeout);
+    }
 }
 
 TEST_F(Layer2Menu, PagesWithoutEditOpenNothingOnADoubleClick) {
@@ -429,6 +441,46 @@ TEST_F(Layer2Menu, DialogItemsOpenWithTheirCaptionOwnerAndExportedPointer) {
         EXPECT_EQ(owner, c.ownedByTheMainWindow ? form.get() : nullptr);
         EXPECT_EQ(whileOpen != nullptr, c.exported);
         EXPECT_EQ(ExportedDialog(c.className), nullptr);
+    }
+}
+
+TEST_F(Layer2Menu, SeparatorsSplitTheGroupsOfTheSubmenuTheyStandIn) {
+    ASSERT_TRUE(open());
+    // A submenu's entry carries the submenu's name.
+    const auto nameOf = [](const QAction* action) {
+        return (action->menu() ? action->menu()->objectName() : action->objectName()).toStdString();
+    };
+    struct Case {
+        const char* separator;
+        const char* menu;
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"N21", "PortManagement1", "DDMMangement2", "TrunkBasicInformation1"},
+        {"N22", "PortManagement1", "LACPPortTable1", "PortMirrorTable1"},
+        {"N23", "PortManagement1", "MirrorGroupTable1", "PortSecurity1"},
+        {"N1", "Layer2Management2", "RSPAN1", "MulticastFilter1"},
+        {"N4", "Layer2Management2", "MLDSnooping1", "StormTrafficControlTable1"},
+        {"N18", "Layer2Management2", "IPMulticastVLANReplication1", "Acess1"},
+        {"N28", "Acess1", "ACLFolwMeterTable1", "EthernetMask1"},
+        {"N29", "Acess1", "PacketContentRule1", "IPMACBindingEthernetMask1"},
+        {"N20", "CPUFilter1", "CPUACLMaskDeleteAll1", "EthernetMaskCPUFilter1"},
+        {"N19", "Layer2Management2", "CPUFilter1", "N8023ad1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.separator);
+        QAction* separator = item(c.separator);
+        ASSERT_TRUE(separator && separator->isSeparator());
+        auto* menu = qobject_cast<QMenu*>(separator->parent());
+        ASSERT_TRUE(menu);
+        EXPECT_EQ(menu->objectName().toStdString(), c.menu);
+        const QList<QAction*> actions = menu->actions();
+        const qsizetype at = actions.indexOf(separator);
+        ASSERT_GT(at, 0);
+        ASSERT_LT(at + 1, actions.size());
+        EXPECT_EQ(nameOf(actions[at - 1]), c.before);
+        EXPECT_EQ(nameOf(actions[at + 1]), c.after);
     }
 }
 
