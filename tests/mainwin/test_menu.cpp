@@ -83,8 +83,8 @@ TEST(MainMenuTable, HoldsEveryItemOnceUnderMenusDefinedBeforeIt) {
             EXPECT_STREQ(e.Caption, "-");
         }
     }
-    EXPECT_EQ(tops, (std::vector<std::string>{"Configuration", "VLAN", "Security", "Layer 2 ", "Layer 3", "RMON",
-                                              "Bridge", "SNMP v3", "Single IP", "sFlow", "Help"}));
+    EXPECT_EQ(tops, (std::vector<std::string>{"Configuration", "RMON", "Bridge", "VLAN", "SNMP v3", "Security",
+                                              "Layer 2 ", "Layer 3", "Single IP", "sFlow", "Help"}));
     struct Case {
         const char* name;
         const char* path;
