@@ -160,19 +160,22 @@ TEST_F(MenuWindow, QinQPortTableOffersEditUnlessQinQIsDisabled) {
     ASSERT_TRUE(open());
     struct Case {
         const char* name;
-        const char* state;  // nullptr: the device answers the state read with an error
+        const char* state;  // nullptr: the state read fails
+        trvtest::Fault failure;
         bool warned;
     };
     const Case cases[] = {
-        {"enabled", "INTEGER 1", false},
-        {"disabled", "INTEGER 2", true},
-        {"unreadable", nullptr, false},
+        {"enabled", "INTEGER 1", {}, false},
+        {"disabled", "INTEGER 2", {}, true},
+        {"refused", nullptr, trvtest::Fault::ErrorStatus, false},
+        {"unanswered", nullptr, trvtest::Fault::Drop, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         sim->clearFaults();
+        sim->setValue(QinQState, "INTEGER 2");
         if (c.state) sim->setValue(QinQState, c.state);
-        else sim->addFault({trvtest::Fault::ErrorStatus, QinQState});
+        else sim->addFault({c.failure, QinQState});
         const int labelsBefore = int(form->findChildren<QLabel*>().size());
         MessageBoxes boxes;
         bool editShown = true, editByDoubleClick = false;
