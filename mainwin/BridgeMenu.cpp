@@ -5,7 +5,6 @@
 #include "MenuHandlers.h"
 #include "MibTables.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -43,8 +42,8 @@ void ReadStpVersion(TMainForm& form) {
 
 // The global settings arrange their controls by the version, so it is read before they open.
 void ReadStpVersionFirst(TMenuHandlers& handlers, std::string_view handler) {
-    const auto it = std::find_if(handlers.begin(), handlers.end(), [&](const TMenuHandler& h) { return h.Name == handler; });
-    it->Run = [open = std::move(it->Run)](TMainForm& form) {
+    TMenuHandlerFn& run = RunOf(handlers, handler);
+    run = [open = std::move(run)](TMainForm& form) {
         ReadStpVersion(form);
         open(form);
     };

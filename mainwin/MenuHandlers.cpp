@@ -5,8 +5,15 @@
 #include "ViewerLaunch.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
+
+template <class Handlers>
+auto* FindRun(Handlers& handlers, std::string_view name) {
+    const auto it = std::find_if(handlers.begin(), handlers.end(), [&](const TMenuHandler& h) { return h.Name == name; });
+    return it == handlers.end() ? nullptr : &it->Run;
+}
 
 const TMenuHandlers& AllHandlers() {
     static const TMenuHandlers handlers = [] {
@@ -33,10 +40,12 @@ const TMenuHandlers& AllHandlers() {
 
 }  // namespace
 
-const TMenuHandlerFn* FindMenuHandler(std::string_view name) {
-    const TMenuHandlers& all = AllHandlers();
-    const auto it = std::find_if(all.begin(), all.end(), [&](const TMenuHandler& h) { return h.Name == name; });
-    return it == all.end() ? nullptr : &it->Run;
+const TMenuHandlerFn* FindMenuHandler(std::string_view name) { return FindRun(AllHandlers(), name); }
+
+TMenuHandlerFn& RunOf(TMenuHandlers& handlers, std::string_view name) {
+    TMenuHandlerFn* run = FindRun(handlers, name);
+    if (!run) throw std::logic_error("No menu handler " + std::string(name));
+    return *run;
 }
 
 void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages) {
@@ -46,9 +55,7 @@ void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages) {
 
 void AddTabbedPages(TMenuHandlers& handlers, std::span<const TMenuTabbedPage> pages) {
     for (const TMenuTabbedPage& page : pages)
-        handlers.push_back({page.Handler, [&page](TMainForm& form) {
-                                OpenTabbedPage(form, page.Title, page.Tabs, page.Width, page.Height, page.After);
-                            }});
+        handlers.push_back({page.Handler, [&page](TMainForm& form) { BuildTabbedPage(form, page)->exec(); }});
 }
 
 void AddDialogs(TMenuHandlers& handlers, std::span<const TMenuDialog> dialogs) {

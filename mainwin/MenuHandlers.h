@@ -58,11 +58,15 @@ std::span<const TMenuPage> Layer2AclMenuPages();
 std::span<const TMenuPage> Layer2RingMenuPages();
 std::span<const TMenuPage> Layer3MenuPages();
 std::span<const TMenuPage> Layer3RoutingMenuPages();
+std::span<const TMenuTabbedPage> VlanMenuTabbedPages();
 std::span<const TMenuTabbedPage> Layer3MenuTabbedPages();
 std::span<const TMenuTabbedPage> Layer3RoutingMenuTabbedPages();
 
 // The handler of that name; null when no menu file has it yet.
 const TMenuHandlerFn* FindMenuHandler(std::string_view name);
+
+// The handler of that name among those added so far, for a menu file that changes what its row opens.
+TMenuHandlerFn& RunOf(TMenuHandlers& handlers, std::string_view name);
 
 // Helpers of the menu files: handlers that open the pattern of each row.
 void AddPages(TMenuHandlers& handlers, std::span<const TMenuPage> pages);

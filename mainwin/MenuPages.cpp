@@ -120,9 +120,3 @@ std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const std::string&
 std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const TMenuTabbedPage& page) {
     return BuildTabbedPage(form, page.Title, page.Tabs, page.Width, page.Height, page.After);
 }
-
-void OpenTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs, int width, int height,
-                    const TPageTweaks& after) {
-    const std::unique_ptr<TConfigForm> config = BuildTabbedPage(form, title, tabs, width, height, after);
-    config->exec();
-}

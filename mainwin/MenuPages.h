@@ -93,6 +93,4 @@ void OpenMenuPage(TMainForm& form, const TTablePage& page, const TPageTweaks& tw
 // `after` once they are built.
 std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs,
                                              int width = 0, int height = 0, const TPageTweaks& after = {});
-void OpenTabbedPage(TMainForm& form, const std::string& title, std::span<const TPageTab> tabs, int width = 0,
-                    int height = 0, const TPageTweaks& after = {});
 std::unique_ptr<TConfigForm> BuildTabbedPage(TMainForm& form, const TMenuTabbedPage& page);

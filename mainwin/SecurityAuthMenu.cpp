@@ -51,11 +51,10 @@ std::span<const TMenuPage> SecurityAuthMenuPages() { return Pages; }
 void AddSecurityAuthMenuHandlers(TMenuHandlers& handlers) {
     AddPages(handlers, Pages);
     // "Authentication Mode Settings" follows the 802.1X state set on this page as soon as it has closed.
-    for (TMenuHandler& handler : handlers)
-        if (handler.Name == "Configuration2Click")
-            handler.Run = [open = handler.Run](TMainForm& form) {
-                open(form);
-                form.UpdateAuthMenu();
-            };
+    TMenuHandlerFn& run = RunOf(handlers, "Configuration2Click");
+    run = [open = std::move(run)](TMainForm& form) {
+        open(form);
+        form.UpdateAuthMenu();
+    };
     AddDialogs(handlers, Dialogs);
 }

@@ -63,12 +63,12 @@ const TMenuDialog Dialogs[] = {
     {"DoubleVlanControlTable1Click", "TDoubleVLANForm", TDialogOwner::Application, "Double VLAN Control Table: "},
 };
 
-const TPageTab VlanTrunkTabs[] = {
-    {"Global Settings", {"", VLANTrunkVars2, SVT_SV, 0}, {}},
-    {"VLAN Trunk Table", {"", VLANTrunkVars1, MVT_UMV, 1}, {}},
+const TMenuTabbedPage TabbedPages[] = {
+    {"VLANTrunk1Click",
+     "VLAN Trunk Settings: ",
+     {{"Global Settings", {"", VLANTrunkVars2, SVT_SV, 0}, {}},
+      {"VLAN Trunk Table", {"", VLANTrunkVars1, MVT_UMV, 1}, {}}}},
 };
-
-void VLANTrunk1Click(TMainForm& form) { OpenTabbedPage(form, "VLAN Trunk Settings: ", VlanTrunkTabs); }
 
 const TMenuPage& PageOf(std::string_view handler) {
     return *std::find_if(std::begin(Pages), std::end(Pages), [&](const TMenuPage& p) { return p.Handler == handler; });
@@ -101,13 +101,13 @@ void QinQPortTable1Click(TMainForm& form) {
 
 std::span<const TMenuPage> VlanMenuPages() { return Pages; }
 
+std::span<const TMenuTabbedPage> VlanMenuTabbedPages() { return TabbedPages; }
+
 void AddVlanMenuHandlers(TMenuHandlers& handlers) {
     AddPages(handlers, Pages);
     // This page reads the Q-in-Q state between building and showing.
-    std::find_if(handlers.begin(), handlers.end(), [](const TMenuHandler& h) {
-        return h.Name == "QinQPortTable1Click";
-    })->Run = QinQPortTable1Click;
-    handlers.push_back({"VLANTrunk1Click", VLANTrunk1Click});
+    RunOf(handlers, "QinQPortTable1Click") = QinQPortTable1Click;
+    AddTabbedPages(handlers, TabbedPages);
     AddDialogs(handlers, Dialogs);
     AddEmpty(handlers, {"ForwardUnregisteredInformation1Click"});
 }

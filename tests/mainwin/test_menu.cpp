@@ -143,7 +143,6 @@ TEST(MainMenuTable, EveryItemOfTheConfigurationSingleIpSFlowAndHelpMenusHasItsHa
     EXPECT_EQ(SingleIpMenuPages().size() + SFlowMenuPages().size(), 11u);
 }
 
-
 TEST_F(MenuWindow, BothProfilesHideTheItemsThisFamilyLacksWithoutARegistryKey) {
     ASSERT_TRUE(open());
     struct Case {

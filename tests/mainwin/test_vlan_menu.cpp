@@ -99,6 +99,7 @@ TEST(MainMenuTable, EveryItemOfTheVlanRmonBridgeAndSnmpV3MenusHasItsHandler) {
 TEST_F(MenuWindow, EveryGeneratedPageOfTheVlanRmonAndBridgeMenusOpensAndReadsItsTable) {
     ASSERT_TRUE(open());
     for (auto list : {VlanMenuPages(), RmonMenuPages(), BridgeMenuPages()}) expectPagesOpen(list);
+    expectTabbedPagesOpen(VlanMenuTabbedPages());
 }
 
 TEST_F(MenuWindow, RowCreationPagesOfTheVlanAndBridgeMenusDeleteARowAndAddItBack) {
