@@ -151,27 +151,38 @@ void TFrontPanelForm::PortButtonToggled(QToolButton* button, bool down) {
 void TFrontPanelForm::InitPanel(const TPanelHost& host) {
     ProbeComboPorts(host);
     try {
-        LedRequest = std::make_unique<KySNMPRequest2Leds>(this);
-        KySNMPVarList& leds = LedRequest->Request.VarList;
-        if (host.StackModeText == "enabled" && !Model.AlwaysStandaloneLed) {
-            // Its value keeps every octet: a zero byte does not end it.
-            leds = KySNMPVarList(PanelStackLedStatusVars, MVT_SV, 0);
-            leds.InstanceSuffix = std::to_string(UnitId);
-        } else {
-            leds = KySNMPVarList(PanelLedStatusVars, MVT_SV, 0);
-            leds.InstanceSuffix = "0";
-        }
-        LedRequest->Request.Timeout = LedTimeout;
-        LedRequest->SetByteLayout(2, Model.SystemLeds);
-        CreateLeds();
-        if (Model.Badge == TBadgeKind::ImageList2 && !host.ImageList2.empty())
-            SetBadge(host.ImageList2[std::size_t(UnitId) % host.ImageList2.size()]);
-        LedRequest->SetStatusTarget(host.StatusTarget);
-        leds.Name = " Led Status";
-        LedRequest->StartPolling(PollInterval);
+        InitLeds(host);
     } catch (const std::exception&) {
         // What was built stays; the creator's own start of the polling reports on the status line.
     }
+}
+
+void TFrontPanelForm::InitLeds(const TPanelHost& host) {
+    LedRequest = std::make_unique<KySNMPRequest2Leds>(this);
+    ConfigureLedRequest(*LedRequest, host);
+    CreateLeds(*LedRequest);
+    if (Model.Badge == TBadgeKind::ImageList2 && !host.ImageList2.empty())
+        SetBadge(host.ImageList2[std::size_t(UnitId) % host.ImageList2.size()]);
+    LedRequest->SetStatusTarget(host.StatusTarget);
+    LedRequest->StartPolling(PollInterval);
+}
+
+void TFrontPanelForm::LoadLedVarList(KySNMPVarList& leds, const TPanelHost& host) const {
+    if (host.StackModeText == "enabled" && !Model.AlwaysStandaloneLed) {
+        // Its value keeps every octet: a zero byte does not end it.
+        leds = KySNMPVarList(PanelStackLedStatusVars, MVT_SV, 0);
+        leds.InstanceSuffix = std::to_string(UnitId);
+    } else {
+        leds = KySNMPVarList(PanelLedStatusVars, MVT_SV, 0);
+        leds.InstanceSuffix = "0";
+    }
+    leds.Name = " Led Status";
+}
+
+void TFrontPanelForm::ConfigureLedRequest(KySNMPRequest2Leds& request, const TPanelHost& host) const {
+    LoadLedVarList(request.Request.VarList, host);
+    request.Request.Timeout = LedTimeout;
+    request.SetByteLayout(2, Model.SystemLeds);
 }
 
 void TFrontPanelForm::ProbeComboPorts(const TPanelHost& host) {
@@ -196,30 +207,33 @@ void TFrontPanelForm::ProbeComboPorts(const TPanelHost& host) {
     }
 }
 
-void TFrontPanelForm::CreateLeds() {
-    auto create = [this](const TLedHost& h) {
-        LedRequest->CreateLeds(0, h.Bytes, LedColorMap(h.Map), findChild<QWidget*>(QString::fromStdString(h.Name)),
-                               h.Left, h.Gap, KyLedShape::Rectangle, h.Led.width(), h.Led.height());
+QWidget* TFrontPanelForm::Host(const std::string& name) const { return findChild<QWidget*>(QString::fromStdString(name)); }
+
+void TFrontPanelForm::CreateLeds(KySNMPRequest2Leds& request, const std::string& hostSuffix,
+                                 const KySNMPLedColorMapList* rowMap) {
+    auto create = [&](const TLedHost& h, const KySNMPLedColorMapList& map) {
+        request.CreateLeds(0, h.Bytes, map, Host(h.Name + hostSuffix), h.Left, h.Gap, KyLedShape::Rectangle,
+                           h.Led.width(), h.Led.height());
     };
-    for (const TLedHost& h : Model.SystemHosts) create(h);
-    for (const TLedHost& h : Model.RowHosts) create(h);
-    PlaceComboLeds();
-    for (const TLedHost& h : Model.UplinkHosts) create(h);
+    for (const TLedHost& h : Model.SystemHosts) create(h, LedColorMap(h.Map));
+    for (const TLedHost& h : Model.RowHosts) create(h, rowMap ? *rowMap : LedColorMap(h.Map));
+    PlaceComboLeds(request, hostSuffix);
+    for (const TLedHost& h : Model.UplinkHosts) create(h, LedColorMap(h.Map));
 }
 
-void TFrontPanelForm::PlaceComboLeds() {
+void TFrontPanelForm::PlaceComboLeds(KySNMPRequest2Leds& request, const std::string& hostSuffix) {
     for (int k = 0; k < 4; ++k) {
         const TComboPlace& place = Model.Combos[std::size_t(k)];
-        auto* mainHost = findChild<QWidget*>(QString::fromStdString(place.MainHost));
-        auto* comboHost = findChild<QWidget*>(QString::fromStdString(place.ComboHost));
+        QWidget* mainHost = Host(place.MainHost + hostSuffix);
+        QWidget* comboHost = Host(place.ComboHost + hostSuffix);
         QWidget* linkedHost = Model.LinkedOnCombo ? comboHost : mainHost;
         QWidget* otherHost = Model.LinkedOnCombo ? mainHost : comboHost;
         const bool linked = ComboLinked[std::size_t(k)] != 0;
         QWidget* ledHost = linked ? linkedHost : otherHost;
         QWidget* emptyHost = linked ? otherHost : linkedHost;
         const int byte = Model.SystemLeds + 2 * (Model.FirstCombo + k - 1);
-        LedRequest->CreateLeds(0, std::to_string(byte), PortLedColorMap, ledHost, linked ? Model.LinkedLeft : Model.OtherLeft,
-                               Model.ComboGap, KyLedShape::Rectangle, Model.ComboLed.width(), Model.ComboLed.height());
+        request.CreateLeds(0, std::to_string(byte), PortLedColorMap, ledHost, linked ? Model.LinkedLeft : Model.OtherLeft,
+                           Model.ComboGap, KyLedShape::Rectangle, Model.ComboLed.width(), Model.ComboLed.height());
         setWindowColour(emptyHost, QColor::fromRgb(UnusedHostColour));
         if (Model.HideUnusedComboHost) {
             ledHost->show();

@@ -15,6 +15,7 @@
 class KySNMPLedColorMapList;
 class KySNMPRequest2Edits;
 class KySNMPRequest2Leds;
+class KySNMPVarList;
 class QLabel;
 class QToolButton;
 
@@ -53,7 +54,7 @@ public:
     // Port hints "<port>.<medium>", the buttons appended to the host's list in number order, the badge.
     void RegisterPortButtons(const TPanelHost& host);
     // Stops the polling and frees the requests; a read still out is dropped when it answers.
-    void FormClose();
+    virtual void FormClose();
 
     // Button n (1-based), nullptr for none.
     QToolButton* PortButton(int n) const;
@@ -66,13 +67,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The second phase of InitPanel: the LED request, its LEDs, the status target and the polling.
+    virtual void InitLeds(const TPanelHost& host);
+    QWidget* AddHost(const std::string& name, const QRect& rect);
+    // Makes the list the unit's LED variable for the stack mode, named " Led Status".
+    void LoadLedVarList(KySNMPVarList& leds, const TPanelHost& host) const;
+    // That variable, with the LED time-out and byte layout.
+    void ConfigureLedRequest(KySNMPRequest2Leds& request, const TPanelHost& host) const;
+    // One LED per byte of the model on the hosts named with the suffix; rowMap replaces the port rows' map.
+    void CreateLeds(KySNMPRequest2Leds& request, const std::string& hostSuffix = {},
+                    const KySNMPLedColorMapList* rowMap = nullptr);
+    QWidget* Host(const std::string& name) const;
 
 private:
     void BuildForm();
-    QWidget* AddHost(const std::string& name, const QRect& rect);
     void ProbeComboPorts(const TPanelHost& host);
-    void CreateLeds();
-    void PlaceComboLeds();
+    void PlaceComboLeds(KySNMPRequest2Leds& request, const std::string& hostSuffix);
     void SetBadge(const QPixmap& image);
     void PortButtonToggled(QToolButton* button, bool down);
 
