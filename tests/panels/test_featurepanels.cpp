@@ -1,9 +1,9 @@
 // The two front panels that add behaviour, against the switch simulator: the TRV-5124E's PoE LED set and
 // its LED mode on the device, the TRV-5124F's speed pictures.
 #include "KySNMPLedColorMapList.h"
-#include "PanelOids.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
+#include "PanelOids.h"
 #include "PanelTRV5124EFormUnit.h"
 #include "PanelTRV5124FFormUnit.h"
 #include "SimTarget.h"

@@ -2,10 +2,10 @@
 // polling and closing.
 #include "KyRawValue.h"
 #include "KySNMPLedColorMapList.h"
-#include "PanelOids.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
 #include "PanelForms.h"
+#include "PanelOids.h"
 #include "SimTarget.h"
 #include "UnitBadges.h"
 
