@@ -183,6 +183,7 @@ void KySNMPRequest2Edits::BindListView(QTreeWidget* list, std::uint8_t autoEnabl
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
     AutoEnable = autoEnable;
+    CellOrder.clear();
     Selection = KyControlEvents::onSelectItem(list, &Context, [this](QTreeWidgetItem* item, bool selected) {
         try {
             ListItemSelected(item, selected);
@@ -193,14 +194,15 @@ void KySNMPRequest2Edits::BindListView(QTreeWidget* list, std::uint8_t autoEnabl
     BuildColumns();
 }
 
-std::vector<int> KySNMPRequest2Edits::cellOrder() const {
+const std::vector<int>& KySNMPRequest2Edits::cellOrder() {
+    // Fixed when the list is bound: a column left out of one Set still owns its cell.
+    if (!CellOrder.empty()) return CellOrder;
     const KySNMPVarList& list = Request.VarList;
-    std::vector<int> order;
     for (int i = 0; i < list.GetCount(); ++i)
-        if (list.IsHiddenColumn(i)) order.push_back(i);
+        if (list.IsHiddenColumn(i)) CellOrder.push_back(i);
     for (int i = 0; i < list.GetCount(); ++i)
-        if (list.IsListColumn(i)) order.push_back(i);
-    return order;
+        if (list.IsListColumn(i)) CellOrder.push_back(i);
+    return CellOrder;
 }
 
 void KySNMPRequest2Edits::BuildColumns() {
@@ -212,6 +214,7 @@ void KySNMPRequest2Edits::BuildColumns() {
         designed = 0;
     if (designed >= list.CountListColumns() + list.CountHiddenColumns()) return;
 
+    CellOrder.clear();
     const std::vector<int> order = cellOrder();
     QStringList captions;
     for (int i : order) captions << latin1(list.GetVar(i).Label);

@@ -92,12 +92,14 @@ private:
     void bindEdits(int varIndex, int byteOffset, int partSyntax, const KyOptionList* options,
                    const std::string& format, const std::vector<QLineEdit*>& edits, KyEditValidator validator);
     void bindNumbered(int varIndex, const std::string& numbers, std::vector<QWidget*> controls);
-    std::vector<int> cellOrder() const;
+    // The variable each list cell shows, in cell order.
+    const std::vector<int>& cellOrder();
     void showBinding(const KyControlBinding& binding);
     bool collectBinding(const KyControlBinding& binding, int syntax, std::string& value);
     std::string portListTemplate(int varIndex) const;
 
     QMetaObject::Connection Selection;
+    std::vector<int> CellOrder;
     QObject Context;  // ends the binder's own connections with it
     // While a Set collects: the values before they were emptied, and which variables got one again.
     std::vector<std::string> ValuesBeforeCollect;
