@@ -48,6 +48,12 @@ void RegisterDialogOpener(const std::string& className, TDialogFactory factory) 
 
 bool HasDialogOpener(const std::string& className) { return Openers().contains(className); }
 
+std::vector<std::string> RegisteredDialogClasses() {
+    std::vector<std::string> names;
+    for (const auto& [name, factory] : Openers()) names.push_back(name);
+    return names;
+}
+
 QDialog* ExportedDialog(const std::string& className) {
     const auto it = Exported().find(className);
     return it == Exported().end() ? nullptr : it->second.data();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TMainForm;
 
@@ -27,6 +28,8 @@ using TDialogFactory = std::function<std::unique_ptr<QDialog>(QWidget* owner)>;
 // opens a page that says so.
 void RegisterDialogOpener(const std::string& className, TDialogFactory factory);
 bool HasDialogOpener(const std::string& className);
+// The class names with an opener, in name order.
+std::vector<std::string> RegisteredDialogClasses();
 // The open dialog of a class while its menu item shows it, for the code of the dialog's unit; null
 // otherwise (also once the dialog is freed).
 QDialog* ExportedDialog(const std::string& className);

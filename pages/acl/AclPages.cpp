@@ -1,0 +1,6 @@
+#include "AclPages.h"
+
+#include "DedicatedPage.h"
+
+void RegisterAclPages() {
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the openers of this area's dedicated pages.
+void RegisterAclPages();

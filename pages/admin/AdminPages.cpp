@@ -1,0 +1,6 @@
+#include "AdminPages.h"
+
+#include "DedicatedPage.h"
+
+void RegisterAdminPages() {
+}

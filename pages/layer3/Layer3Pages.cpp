@@ -1,0 +1,6 @@
+#include "Layer3Pages.h"
+
+#include "DedicatedPage.h"
+
+void RegisterLayer3Pages() {
+}
