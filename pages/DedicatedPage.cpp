@@ -84,6 +84,15 @@ void TDedicatedPage::WatchList(QTreeWidget* list, SelectHandler onSelectItem, bo
         if (list->selectedItems().isEmpty() && list->currentItem()) list->setCurrentItem(nullptr);
     });
     if (onSelectItem) KyControlEvents::onSelectItem(list, this, std::move(onSelectItem));
+    list->installEventFilter(this);
+}
+
+bool TDedicatedPage::eventFilter(QObject* watched, QEvent* event) {
+    // A list taking the focus would make its first row current, and so selected for the page: a row is
+    // selected only by the user.
+    if (watched == ListView && event->type() == QEvent::FocusIn && !ListView->currentItem())
+        ListView->setCurrentIndex(QModelIndex());
+    return TBasicForm::eventFilter(watched, event);
 }
 
 void TDedicatedPage::UpdateRowCounter() {

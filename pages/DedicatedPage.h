@@ -174,6 +174,7 @@ protected:
     void FormClose();
 
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Where the page lays out its controls; the status bar lies below it.
     QWidget* Client = nullptr;

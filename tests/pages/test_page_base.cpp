@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -236,6 +237,11 @@ TEST_F(PageBaseTest, AFailureWhileCreatingIsReportedAndThePageOpens) {
 TEST_F(PageBaseTest, SelectingARowLocksItsKeyAndClearingItResetsTheInputs) {
     TTestPage page(Guarded);
     ASSERT_TRUE(waitUntil([&] { return page.DataComplete == 1; }));
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(page.List, &focus);
+    EXPECT_EQ(page.List->currentItem(), nullptr) << "the list taking the focus selects no row";
+    EXPECT_TRUE(page.AddButton->isEnabled());
+
     page.List->setCurrentItem(rowOf(page.List, "20"));
     EXPECT_EQ(page.IdEdit->text(), "20");
     EXPECT_EQ(page.NameEdit->text(), "engineering");
