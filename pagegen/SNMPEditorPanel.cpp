@@ -91,6 +91,7 @@ bool TSNMPEditorPanel::SetCheckedClick() {
             CollectForSet();
             ok = binder.Set(0, 0);
         } catch (const std::exception& error) {
+            binder.LastOp = 1;
             binder.ShowStatus(error.what());
         }
     }

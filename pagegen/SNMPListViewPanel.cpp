@@ -289,6 +289,7 @@ void TSNMPListViewPanel::DeleteClick() {
         list.GetVar(statusRow).Value = ListViewPanel->DeleteStatusText;
         binder.Set(0, 0);
     } catch (const std::exception& error) {
+        binder.LastOp = 1;
         binder.ShowStatus(error.what());
     }
     for (const auto& [i, access] : leftOut) list.GetVar(i).Access = access;

@@ -42,9 +42,10 @@ bool isOctetKind(int syntax) {
 
 // Whether a received value has the type the syntax is read from. A value of another type is shown by its
 // own type, never by reading its bytes as something else.
-bool carriesSyntax(int syntax, KyValue::Type type) {
+bool carriesSyntax(int syntax, const KyValue& value) {
+    const KyValue::Type type = value.type();
     switch (syntax) {
-    case sxBoolean: case sxInteger: return type == KyValue::Integer;
+    case sxBoolean: case sxInteger: return type == KyValue::Integer && value.fitsInt32();
     case sxObjectId: return type == KyValue::ObjectId;
     case sxIpAddress: return type == KyValue::IpAddress;
     case sxNsapAddr: return type == KyValue::NsapAddress || type == KyValue::IpAddress;
@@ -98,7 +99,7 @@ std::string octetsOf(double value) {
 
 std::string textOfType(const KyValue& v) {
     switch (v.type()) {
-    case KyValue::Integer: return std::to_string(v.toInt32());
+    case KyValue::Integer: return std::to_string(v.toInt64());
     case KyValue::Counter32: case KyValue::Gauge32: case KyValue::UInteger32: return std::to_string(v.toUInt32());
     case KyValue::TimeTicks: return TimeTicksToText(v.toUInt32());
     case KyValue::Counter64: return std::to_string(v.toUInt64());
@@ -116,7 +117,7 @@ std::string textOfSyntax(int syntax, const KyValue& v) {
     case sxDouble: return b.size() == 8 ? DoubleToText(doubleOf(b)) : hex(b);
     case sxBCDateTime: return b.size() == 8 ? DayCountToText(doubleOf(b)) : hex(b);
     case sxDateTime: return b.empty() ? std::string() : KyDateTime::FromWire(b).ToText();
-    case sxDisplayStr: return b;
+    case sxDisplayStr: return b.substr(0, b.find('\0'));
     default: return textOfType(v);
     }
 }
@@ -143,6 +144,14 @@ std::string inetAddressOctets(std::string_view text) {
     if (text.find('%') != std::string_view::npos) return hexOctetsOfWidth(text, 20, -21);
     if (text.size() < 16) return ipv4Octets(text);
     return hexOctetsOfWidth(text, 16, -21);
+}
+
+// A value is also written back as it was read: the hex of an IPv4 or IPv6 address with its zone.
+std::string inetValueOctets(std::string_view text) {
+    if (text.find('%') != std::string_view::npos || text.size() < 16) return inetAddressOctets(text);
+    std::string octets = hexOctets(text, -21);
+    if (octets.size() != 8 && octets.size() != 16 && octets.size() != 20) throw KyException(-21);
+    return octets;
 }
 
 // A cursor over "h:mm:ss.cc" style texts.
@@ -264,7 +273,8 @@ double TextToDayCount(std::string_view text) {
 std::string VbToText(int syntax, const KyValue& value, const KyOptionList* options) {
     checkSyntax(syntax);
     std::string text;
-    if (!value.isNull()) text = carriesSyntax(syntax, value.type()) ? textOfSyntax(syntax, value) : textOfType(value);
+    if (!value.isNull())
+        text = carriesSyntax(syntax, value) ? textOfSyntax(syntax, value) : WrongTypeMarker + textOfType(value);
     if (text.empty() && !isOctetKind(syntax) && syntax != sxDisplayStr) text = "(NULL)";
     return options ? options->ValueToLabel(text) : text;
 }
@@ -292,7 +302,7 @@ KyValue TextToVb(int syntax, const std::string& text, const KyOptionList* option
     case sxDisplayStr: return KyValue::octets(KyValue::OctetString, t);
     case sxIPv6Address: return KyValue::octets(KyValue::OctetString, hexOctets(t, -21));
     default:  // sxInetAddress; the empty address stays empty
-        return KyValue::octets(KyValue::OctetString, t.empty() ? t : inetAddressOctets(t));
+        return KyValue::octets(KyValue::OctetString, t.empty() ? t : inetValueOctets(t));
     }
 }
 

@@ -22,6 +22,11 @@ struct KyKeyPlace {
     bool Implied = false;  // declared IMPLIED: a last string or OID key carries no length
 };
 
+// Marks a value whose type on the wire is not the one the syntax is read from (or an INTEGER outside
+// Integer32): the marker, then the value in its wire form. No syntax converts such a text back.
+inline constexpr const char* WrongTypeMarker = "(WRONGTYPE)";
+
+// A DisplayString ends at its first zero octet.
 std::string VbToText(int syntax, const KyValue& value, const KyOptionList* options = nullptr);
 // "(NULL)" gives a null value for every syntax.
 KyValue TextToVb(int syntax, const std::string& text, const KyOptionList* options = nullptr);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Port lists (and any bit list) as users read and type them. In the bitmap, position 1 is the highest
 // bit of the first octet. As text, set positions ascend; runs of two or more read "first-last", items
 // are joined by ","; no position at all reads "0".
+
+// The length of a bit list that has no value read: the 64 positions of the tables' VLAN range lists.
+inline constexpr std::size_t BitListOctets = 8;
 
 // From a hex text; appendHex adds the hex in square brackets ("1-4,7[F2]") so that a list row can be
 // read back exactly. A character that is no hex digit counts as 0.

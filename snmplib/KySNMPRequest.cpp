@@ -18,6 +18,7 @@ namespace {
 
 constexpr int DestructorWaitMilliseconds = 6000;
 constexpr int NoSuchName = -102;
+constexpr int OperationFailed = -401;
 constexpr const char* NotDone = "(NOTDONE)";
 
 int mappedCode(int status, std::string& message) {
@@ -119,6 +120,7 @@ std::vector<KyVarBind> KySNMPRequest::buildPdu(PduKind kind) {
         KySNMPVar& var = VarList.GetVar(i);
         switch (kind) {
         case PduKind::FirstRead:
+            OutOfOrder.clear();
             if (!VarList.IsReadable(i)) continue;
             var.Index.clear();
             bindings.push_back({KyOid::parse(VarList.ItemType == SVT_SV ? BaseOid(i) + ".0" : BaseOid(i)), {}});
@@ -167,9 +169,16 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
             return result;
         }
         bool ended = false;
-        if (table)
-            ended = !binding || binding->Value.type() >= KyValue::NoSuchObject
-                    || IsEndOfColumn(base, VarList.GetVar(i).Index, binding->Oid);
+        if (table) {
+            ended = !binding || binding->Value.isNull() || IsEndOfColumn(base, VarList.GetVar(i).Index, binding->Oid);
+            // Inside the column but not past the row asked: the agent misbehaves, and the walk says so.
+            if (binding && ended && OutOfOrder.empty() && !binding->Value.isNull() && binding->Oid.isStrictlyUnder(base)
+                && !VarList.GetVar(i).Index.empty() && IsEndOfColumn(base, VarList.GetVar(i).Index, binding->Oid))
+                OutOfOrder = binding->Oid.toString() + " does not follow " + VarList.GetVar(i).Index;
+        } else if (binding && binding->Value.isNull()) {
+            // noSuchObject, noSuchInstance or NULL: no value, like a v1 agent's noSuchName.
+            result.Missing = true;
+        }
         columns.push_back({i, binding, std::move(base), ended});
     }
 
@@ -230,12 +239,12 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
     return result;
 }
 
-void KySNMPRequest::reportError(int code) {
+void KySNMPRequest::reportError(int code, const std::string& message) {
     ++ErrorCount;
     if (!OnError) return;
     KySNMPError error;
     error.Code = code;
-    error.Message = messageOf(code);
+    error.Message = message.empty() ? messageOf(code) : message;
     error.ErrorCount = ErrorCount;
     OnError(error);
 }
@@ -263,14 +272,47 @@ bool KySNMPRequest::GetSync(bool first, bool& ok) {
     }
     const Decoded decoded = decode(exchange.Bindings, code);
     if (decoded.EndedByNoSuchName) {
-        ok = true;
+        ok = OutOfOrder.empty();
+        if (!ok) reportError(OperationFailed, answerFailure({}).Message);
         return false;
     }
     if (walkEnd) {
         reportError(code);
         return false;
     }
+    if (ok) {
+        if (const KySNMPError failure = answerFailure(decoded); failure.Code != 0) {
+            ok = false;
+            reportError(failure.Code, failure.Message);
+            return false;
+        }
+    }
     return ok && decoded.Continue;
+}
+
+KySNMPError KySNMPRequest::answerFailure(const Decoded& decoded) const {
+    KySNMPError failure;
+    if (decoded.Missing) {
+        failure.Code = NoSuchName;
+        failure.Message = messageOf(NoSuchName);
+    } else if (!decoded.Continue && !OutOfOrder.empty()) {
+        failure.Code = OperationFailed;
+        failure.Message = messageOf(OperationFailed) + " " + OutOfOrder + ".";
+    }
+    return failure;
+}
+
+std::string KySNMPRequest::writeErrorMessage(int code, const KySNMPExchange& exchange) const {
+    std::string message = messageOf(code);
+    const bool agentError = code <= -101 && code >= -118;
+    if (!agentError || exchange.ErrorIndex < 1 || std::size_t(exchange.ErrorIndex) > exchange.Bindings.size())
+        return message;
+    const KyOid& named = exchange.Bindings[std::size_t(exchange.ErrorIndex - 1)].Oid;
+    std::string label;
+    for (int i = 0; i < VarList.GetCount() && label.empty(); ++i)
+        if (const auto base = KyOid::tryParse(BaseOid(i)); base && (named == *base || named.isStrictlyUnder(*base)))
+            label = VarList.GetVar(i).Label + " ";
+    return message + " " + label + "(" + named.toString() + ")";
 }
 
 KySNMPError KySNMPRequest::completionRecord(KySNMPExchange& exchange, bool decodeAnswer) {
@@ -282,12 +324,22 @@ KySNMPError KySNMPRequest::completionRecord(KySNMPExchange& exchange, bool decod
     record.EndOfWalk = 1;
     const bool walkEnd = record.Code == NoSuchName && isTableList();
     if ((record.Code == 0 && decodeAnswer) || walkEnd) {
-        const Decoded decoded = decode(exchange.Bindings, record.Code);
+        Decoded decoded = decode(exchange.Bindings, record.Code);
         if (decoded.EndedByNoSuchName) {
             record.Code = 0;
             record.Message = messageOf(0);
+            decoded.Continue = false;
         }
         record.EndOfWalk = walkEnd || !decoded.Continue ? 1 : 0;
+        if (record.Code == 0) {
+            if (const KySNMPError failure = answerFailure(decoded); failure.Code != 0) {
+                record.Code = failure.Code;
+                record.Message = failure.Message;
+                record.EndOfWalk = 1;
+            }
+        }
+    } else if (record.Code != 0 && !decodeAnswer) {
+        record.Message = writeErrorMessage(record.Code, exchange);
     }
     return record;
 }
@@ -387,8 +439,10 @@ bool KySNMPRequest::SetSync(bool& ok, KySNMPError& result, bool decodeAnswer, co
                                                               KyPduKind::Set, writeBindings(positions, values));
     result = {};
     result.Code = mappedCode(exchange.Status, result.Message);
+    result.ErrorIndex = exchange.ErrorIndex;
     if (result.Code != 0) {
         ok = false;
+        result.Message = writeErrorMessage(result.Code, exchange);
         result.ErrorCount = ++ErrorCount;
     }
     return decodeAnswer && decode(exchange.Bindings, result.Code).Continue;

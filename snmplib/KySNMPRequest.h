@@ -70,6 +70,7 @@ private:
     struct Decoded {
         bool Continue = false;        // a table walk needs another exchange
         bool EndedByNoSuchName = false;  // a v1 agent's end of the walk
+        bool Missing = false;         // a read of scalars or a row got no value for some binding
     };
 
     bool isTableList() const;
@@ -77,11 +78,19 @@ private:
     KyPduKind readOperation() const;
     KySNMPTargetCopy target() const;
     Decoded decode(const std::vector<KyVarBind>& bindings, int code);
-    void reportError(int code);
+    void reportError(int code, const std::string& message = {});
+    // The failure a completed exchange stands for beyond its status: a binding without a value, or a
+    // walk whose agent answered out of order. Code 0 when there is none.
+    KySNMPError answerFailure(const Decoded& decoded) const;
+    // The agent's error status of a write, with the object its error index points to.
+    std::string writeErrorMessage(int code, const KySNMPExchange& exchange) const;
     void markPositions(const std::string& positions, const std::vector<std::string>* values);
     std::vector<KyVarBind> writeBindings(const std::string& positions, const std::vector<std::string>* values);
     void sendAsync(KyPduKind operation, std::vector<KyVarBind> bindings, bool decodeAnswer, bool& ok, Completion done);
     KySNMPError completionRecord(KySNMPExchange& exchange, bool decodeAnswer);
+
+    // The first answer of this walk that was not past the OID asked: "returned does not follow asked".
+    std::string OutOfOrder;
 
     // Shared with the completions still in flight. While the request is being destroyed they only
     // count down; once it is gone they are dropped.

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr const char* StopText = "Stop, SNMP Request is not active.";
+constexpr const char* NotCompleteText = "Get data not complete";
 
 std::string okText() { return KySNMPErrorTexts.Text(0); }
 
@@ -301,8 +302,16 @@ void KySNMPRequest2Controls::restoreLeftOut() {
 
 bool KySNMPRequest2Controls::Set(std::uint8_t reloadAfterSet, std::uint8_t collect, const std::string& positions,
                                  const std::vector<std::string>* values) {
-    // Never a second exchange on the list while one is outstanding; the caller is told nothing was sent.
-    if (Busy) return false;
+    // Never a second exchange on the list while one is outstanding; the caller is told nothing was sent,
+    // and the user why, when a read still fills the page.
+    if (Busy) {
+        if (Current == Running::Read) {
+            LastOp = 1;
+            if (Target) ShowStatus(NotCompleteText);
+            else ShowMessageBox(NotCompleteText);
+        }
+        return false;
+    }
     struct Restore {
         KySNMPRequest2Controls& Binder;
         ~Restore() { Binder.restoreLeftOut(); }

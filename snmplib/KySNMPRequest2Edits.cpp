@@ -281,13 +281,25 @@ void KySNMPRequest2Edits::ValuesToControls(int which) {
 }
 
 std::string KySNMPRequest2Edits::portListTemplate(int varIndex) const {
+    const auto readHex = [](const std::string& hex) {
+        const auto octets = OctetStr::from_hex_string(hex);
+        return octets && !octets->empty();
+    };
     const std::string& value = Request.VarList.GetVar(varIndex).Value;
-    // While a Set collects, the value was emptied: the template is the value read before (or the list
-    // row's, which the selected row has put back).
-    const std::string& hex = value.empty() && std::size_t(varIndex) < ValuesBeforeCollect.size()
-                                 ? ValuesBeforeCollect[std::size_t(varIndex)]
-                                 : value;
-    return OctetStr::from_hex_string(hex) ? hex : std::string();
+    if (readHex(value)) return value;
+    // While a form's Set collects, the value was emptied: the template is the value read before. A list's
+    // value before is another row's, never a template.
+    if (!ListView && std::size_t(varIndex) < ValuesBeforeCollect.size() && readHex(ValuesBeforeCollect[std::size_t(varIndex)]))
+        return ValuesBeforeCollect[std::size_t(varIndex)];
+    // Nothing read (a row being added, a column whose walk ended): the bit list's own length.
+    return std::string(2 * BitListOctets, '0');
+}
+
+bool KySNMPRequest2Edits::keepsOtherOctets(int varIndex) const {
+    const KySNMPVar& var = Request.VarList.GetVar(varIndex);
+    return std::any_of(Bindings.begin(), Bindings.end(), [&](const KyControlBinding& b) {
+        return b.VarIndex == varIndex && (!IsWholeValue(b, var) || !b.PartNumbers.empty());
+    });
 }
 
 void KySNMPRequest2Edits::ControlsToValues(int which) {
@@ -302,8 +314,9 @@ void KySNMPRequest2Edits::ControlsToValues(int which) {
             if (binding.VarIndex != i || !allAlive(binding)) continue;
             if (!bound) {
                 bound = true;
-                // A display string is made only of what its controls hold.
-                if (var.Syntax != sxDisplayStr) {
+                // Pieces and bits keep the octets they do not reach; a whole value is made only of what its
+                // controls hold, whatever form the value read had.
+                if (var.Syntax != sxDisplayStr && keepsOtherOctets(i)) {
                     const std::string t = var.Options ? var.Options->LabelToValue(var.Value) : var.Value;
                     w = t.empty() ? std::string() : TextToOctets(t, var.Syntax);
                 }

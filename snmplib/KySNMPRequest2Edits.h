@@ -97,6 +97,7 @@ private:
     void showBinding(const KyControlBinding& binding);
     bool collectBinding(const KyControlBinding& binding, int syntax, std::string& value);
     std::string portListTemplate(int varIndex) const;
+    bool keepsOtherOctets(int varIndex) const;
 
     QMetaObject::Connection Selection;
     std::vector<int> CellOrder;

@@ -138,7 +138,7 @@ void addBinding(netsnmp_pdu* pdu, const KyVarBind& binding) {
 KyValue valueOf(const netsnmp_variable_list* vb) {
     switch (vb->type) {
     case ASN_INTEGER:
-        return KyValue::integer(static_cast<std::int32_t>(*vb->val.integer));
+        return KyValue::integer(static_cast<std::int64_t>(*vb->val.integer));
     case ASN_COUNTER:
     case ASN_GAUGE:
     case ASN_TIMETICKS:

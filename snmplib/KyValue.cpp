@@ -6,10 +6,10 @@ KyValue KyValue::null(Type exception) {
     return v;
 }
 
-KyValue KyValue::integer(std::int32_t value) {
+KyValue KyValue::integer(std::int64_t value) {
     KyValue v;
     v.Kind = Integer;
-    v.Number = std::uint32_t(value);
+    v.Number = std::uint64_t(value);
     return v;
 }
 

@@ -31,7 +31,8 @@ public:
     KyValue() = default;  // null
 
     static KyValue null(Type exception = Null);
-    static KyValue integer(std::int32_t value);
+    // An INTEGER as the agent sent it; one outside Integer32 is kept, not wrapped.
+    static KyValue integer(std::int64_t value);
     // Counter32, Gauge32, TimeTicks or UInteger32.
     static KyValue unsigned32(Type type, std::uint32_t value);
     static KyValue counter64(std::uint64_t value);
@@ -44,6 +45,8 @@ public:
     bool isNull() const { return Kind == Null || Kind >= NoSuchObject; }
 
     std::int32_t toInt32() const { return std::int32_t(std::uint32_t(Number)); }
+    std::int64_t toInt64() const { return std::int64_t(Number); }
+    bool fitsInt32() const { return toInt64() == toInt32(); }
     std::uint32_t toUInt32() const { return std::uint32_t(Number); }
     std::uint64_t toUInt64() const { return Number; }
     const std::string& bytes() const { return Bytes; }

@@ -329,6 +329,7 @@ TEST_F(ListTest, ReadWhileAWalkRunsIsIgnoredAndAWriteRefused) {
     ASSERT_TRUE(binder.Get());
     EXPECT_FALSE(binder.Get());
     EXPECT_FALSE(binder.Set());
+    EXPECT_TRUE(status->text().startsWith("Set: Get data not complete ")) << "the user learns why nothing was sent";
     ASSERT_TRUE(idle(binder));
     EXPECT_EQ(list->topLevelItemCount(), 3);
     EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
@@ -382,7 +383,7 @@ TEST_F(ListTest, SynchronousWriteFailureIsABoxAndTheListIsReadAgain) {
     sim->addFault({Fault::ErrorStatus, "", 1, 5});
     EXPECT_FALSE(binder.Set());
     ASSERT_EQ(boxes.Texts.size(), 1);
-    EXPECT_EQ(boxes.Texts[0].toStdString(), messageOf(-105));
+    EXPECT_EQ(boxes.Texts[0].toStdString(), messageOf(-105) + " Name (" + TableColumn + ".2.1)");
     EXPECT_EQ(boxes.Titles[0], "TRV5124");
     EXPECT_FALSE(ofKind(sim->log(), "GETNEXT").empty()) << "the list is read again after a failed write too";
     EXPECT_EQ(list->topLevelItemCount(), 3);
@@ -422,6 +423,32 @@ TEST_F(ListTest, ReadFailureGoesToTheHookOrTheStatusLineOrABox) {
     ASSERT_EQ(boxes.Texts.size(), 1);
     EXPECT_EQ(boxes.Texts[0].toStdString(), messageOf(-105));
     EXPECT_EQ(binder.Done, 0);
+}
+
+TEST_F(ListTest, RefusedContinuationIsReportedLikeAFailedAnswer) {
+    // The first row read, the next request cannot be sent: the page must not wait for an end.
+    binder.AfterRow = [&] { binder.Request.Security.Version = 2; };
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(idle(binder));
+    EXPECT_EQ(list->topLevelItemCount(), 1);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_NE(reports[0], 0);
+}
+
+TEST_F(ListTest, AgentAnsweringOutOfOrderKeepsTheRowsAndTheStatusLineNamesBothOids) {
+    binder.OnGetError = nullptr;
+    sim->addFault({Fault::NoAdvance, std::string(TableColumn) + ".2.2"});
+    for (std::uint8_t mode : {0, 1}) {
+        SCOPED_TRACE(mode ? "asynchronous" : "synchronous");
+        binder.Async = mode;
+        status->clear();
+        binder.Get();
+        ASSERT_TRUE(idle(binder));
+        EXPECT_EQ(list->topLevelItemCount(), 3);
+        const std::string line = status->text().toStdString();
+        const std::string oid = std::string(TableColumn) + ".2.1";
+        EXPECT_EQ(line.rfind("Get: (SNMPClass) Operation failed! " + oid + " does not follow " + oid + ".", 0), 0u) << line;
+    }
 }
 
 TEST_F(ListTest, PageClosedDuringASlowWalkGetsNoLateAnswer) {

@@ -295,6 +295,43 @@ TEST_F(Binding, PortListEditReadsAgainstTheValueItWasReadWith) {
     EXPECT_EQ(var(VlanList).Value, "E0000001");
 }
 
+TEST_F(Binding, PortListWithoutAValueReadHasTheBitListsOwnLength) {
+    // A row being added, a column whose walk ended, a value that was no bit list: never "between 1 and 0".
+    auto* edit = make<QLineEdit>();
+    binder.BindControl(VlanList, edit);
+    for (const char* before : {"", "(NOTDONE)", "(NULL)"}) {
+        SCOPED_TRACE(before);
+        var(VlanList).Value = before;
+        edit->setText("1-3,64");
+        binder.ControlsToValues(VlanList);
+        EXPECT_EQ(var(VlanList).Value, "E000000000000001");
+    }
+}
+
+TEST_F(Binding, WholeValueIsWrittenFromItsControlWhateverFormTheValueReadHad) {
+    struct Case {
+        const char* name;
+        int var;
+        std::string read;  // as the agent's answer left it
+        QString typed;
+        std::string written;
+    } cases[] = {
+        {"integer answered with octets", Switch, "(WRONGTYPE)3130", "7", "7"},
+        {"integer beyond Integer32", Switch, "(WRONGTYPE)4294967296", "-3", "-3"},
+        {"display string answered with an integer", Text, "(WRONGTYPE)5", "lab", "lab"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* edit = make<QLineEdit>();
+        binder.Unbind(c.var);
+        binder.BindControl(c.var, edit);
+        var(c.var).Value = c.read;
+        edit->setText(c.typed);
+        binder.ControlsToValues(c.var);
+        EXPECT_EQ(var(c.var).Value, c.written);
+    }
+}
+
 TEST_F(Binding, UnselectedChoiceLeavesTheValueAlone) {
     auto* combo = make<QComboBox>();
     binder.BindComboBox(State, combo);

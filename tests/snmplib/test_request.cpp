@@ -239,13 +239,14 @@ TEST_F(RequestTest, ScalarGetSendsOneGetOfTheReadableVariables) {
 TEST_F(RequestTest, OneRowListUsesTheInstanceSuffixWithGetOrGetNext) {
     auto r = request(IntegerTableVars, MVT_SV);
     r->VarList.GetVar(0).Access = afInvalid;  // no key column in a one-row read
-    r->VarList.InstanceSuffix = "2";
+    r->VarList.InstanceSuffix = "1";
     bool ok = false;
     r->GetSync(true, ok);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(r->VarList.GetVar(2).Value, "two");
-    EXPECT_EQ(r->VarList.GetVar(4).Value, "1002");
+    EXPECT_EQ(r->VarList.GetVar(2).Value, "one");
+    EXPECT_EQ(r->VarList.GetVar(4).Value, "1001");
 
+    r->VarList.InstanceSuffix = "2";
     r->UseGetNext = 1;
     r->GetSync(true, ok);
     EXPECT_EQ(r->VarList.GetVar(2).Value, "three");
@@ -294,17 +295,34 @@ TEST_F(RequestTest, MisbehavingAgentsEndTheWalk) {
         const char* name;
         FaultSpec fault;
         std::vector<Row> rows;
+        std::string asked;
     } cases[] = {
         {"GETNEXT that does not advance", {Fault::NoAdvance, std::string(Area) + ".10.1.2.2"},
-         {{"1", "21", "31", "41"}, {"2", "(NOTDONE)", "", "42"}, {"3", "(NOTDONE)", "33", "43"}}},
+         {{"1", "21", "31", "41"}, {"2", "(NOTDONE)", "", "42"}, {"3", "(NOTDONE)", "33", "43"}},
+         std::string(Area) + ".10.1.2.1"},
         {"GETNEXT that goes backwards", {Fault::Backwards, std::string(Area) + ".10.1.4.2"},
-         {{"1", "21", "31", "41"}, {"2", "22", "", "(NOTDONE)"}, {"3", "23", "33", "(NOTDONE)"}}},
+         {{"1", "21", "31", "41"}, {"2", "22", "", "(NOTDONE)"}, {"3", "23", "33", "(NOTDONE)"}},
+         std::string(Area) + ".10.1.4.2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int id = sim->addFault(c.fault);
+        // The rows received stay, and the walk says which answer did not follow which request.
         auto r = request(SparseTableVars, MVT_FMV, 1);
-        EXPECT_EQ(walkSync(*r), c.rows);
+        std::vector<KySNMPError> reported;
+        r->OnError = [&](const KySNMPError& e) { reported.push_back(e); };
+        bool ok = true;
+        EXPECT_EQ(walkSync(*r, &ok), c.rows);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(reported.size(), 1u);
+        EXPECT_EQ(reported[0].Code, -401);
+        EXPECT_NE(reported[0].Message.find(" does not follow " + c.asked + "."), std::string::npos) << reported[0].Message;
+
+        auto a = request(SparseTableVars, MVT_FMV, 1);
+        KySNMPError last;
+        EXPECT_EQ(walkAsync(*a, &last), c.rows);
+        EXPECT_EQ(last.Code, -401);
+        EXPECT_EQ(last.Message, reported[0].Message);
         sim->removeFault(id);
     }
 }
@@ -345,7 +363,9 @@ TEST_F(RequestTest, AnswerOfAnotherTypeIsShownInItsOwnForm) {
     bool ok = false;
     r->GetSync(true, ok);
     ASSERT_TRUE(ok);
-    EXPECT_EQ(r->VarList.GetVar(3).Value, "3130");  // the octets "10", never read as a number
+    EXPECT_EQ(r->VarList.GetVar(3).Value, "(WRONGTYPE)3130");  // the octets "10", never read as a number
+    KySNMPError result;
+    EXPECT_THROW(r->SetSync(ok, result, false, "3"), KyException) << "never written back with the agent's type";
 }
 
 TEST_F(RequestTest, SiblingColumnAnswerEndsTheColumn) {
@@ -491,7 +511,8 @@ TEST_F(RequestTest, RowCreationAndDestructionNameTheRowWithoutKeyColumns) {
     r->SetSync(ok, result, false);
     EXPECT_FALSE(ok);
     EXPECT_EQ(result.Code, -112);
-    EXPECT_EQ(result.Message, messageOf(-112));
+    EXPECT_EQ(result.Message, messageOf(-112) + " Row Status (" + std::string(Area) + ".12.1.4.1)")
+        << "the error names the object its index points to";
     EXPECT_EQ(result.ErrorCount, 1u);
     EXPECT_EQ(sim->value(std::string(Area) + ".12.1.2.1"), "STRING 0x6669727374");
 }
@@ -514,23 +535,35 @@ TEST_F(RequestTest, BadInputIsRaisedBeforeAnythingIsSent) {
     }
 }
 
-TEST_F(RequestTest, MissingObjectIsAnErrorInV1AndANullInV2c) {
-    constexpr KySNMPVarDesc MissingVars[] = {{"1.3.6.1.4.1.32473.99.1.99", "Missing", sxInteger, afReadOnly, nullptr},
-                                             {nullptr, nullptr, 0, 0, nullptr}};
-    useCredentials({"v1", 0, {}, 0});
-    auto v1 = request(MissingVars, SVT_SV);
-    std::vector<int> reported;
-    v1->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
-    bool ok = true;
-    v1->GetSync(true, ok);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(reported, std::vector<int>{-102});
-
-    useCredentials({"v2c", 1, {}, 0});
-    auto v2c = request(MissingVars, SVT_SV);
-    v2c->GetSync(true, ok);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(v2c->VarList.GetVar(0).Value, "(NULL)");
+TEST_F(RequestTest, MissingObjectFailsItsBindingInEveryVersionAndTheOthersKeepTheirValues) {
+    // Row 2 of the table has no column 3: v1 refuses the whole GET, v2c answers noSuchInstance for it.
+    for (const char* version : {"v1", "v2c"}) {
+        SCOPED_TRACE(version);
+        useCredentials({version, version[1] == '1' ? 0 : 1, {}, 0});
+        for (const bool async : {false, true}) {
+            SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+            auto r = request(IntegerTableVars, MVT_SV);
+            r->VarList.GetVar(0).Access = afInvalid;
+            r->VarList.InstanceSuffix = "2";
+            std::vector<int> reported;
+            r->OnError = [&](const KySNMPError& e) { reported.push_back(e.Code); };
+            KySNMPError last;
+            if (async) {
+                EXPECT_EQ(walkAsync(*r, &last).size(), 0u);
+                EXPECT_EQ(last.Code, -102);
+                EXPECT_EQ(last.Message, "(SNMP) Variable does not exist!");
+            } else {
+                bool ok = true;
+                r->GetSync(true, ok);
+                EXPECT_FALSE(ok);
+                EXPECT_EQ(reported, std::vector<int>{-102});
+            }
+            if (version[1] == '2') {
+                EXPECT_EQ(r->VarList.GetVar(2).Value, "two");
+                EXPECT_EQ(r->VarList.GetVar(4).Value, "1002");
+            }
+        }
+    }
 }
 
 TEST_F(RequestTest, InactiveRequestSendsNothing) {
