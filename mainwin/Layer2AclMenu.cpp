@@ -36,7 +36,8 @@ const TMenuPage Pages[] = {
     // The addresses are IpAddress objects: a text that is no dotted address would go out as a bad one.
     {"IPRuleCPUFilter1Click",
      {"IP Rule (CPU Interface Filtering): ", IPRuleCPUInterfaceFilteringVars, MVT_UMV, 2, 16, "createAndGo", "destroy"},
-     {.Height450 = true,
+     // A rule need not name a time range.
+     {.Height450 = true, .MayBeEmpty = {17},
       .Formats = {{0, ProfileId}, {1, AccessId}, {3, Address}, {4, Address}, {5, SixBits}, {7, Octet}, {8, Octet},
                   {9, "%i{n0x65535l5}"}, {10, "%i{n0x65535l5}"}, {11, SixBits}, {12, Octet}, {13, "%s{l8}"}}}},
     {"PacketContentMaskCPUFilter1Click",

@@ -261,10 +261,9 @@ void TMainForm::OpenPortPage(const char* title, const KySNMPVarDesc* table, int 
     const QString hint = button->toolTip();
     TPageTweaks tweaks;
     tweaks.InstanceSuffix = hint.toStdString();
+    // The editors widen first, refitting the page; the page then grows by as much again.
+    tweaks.EditWidthPlus = widthPlus;
     tweaks.WidthPlus = widthPlus;
-    tweaks.Extra = [this, widthPlus](TConfigForm&, TSNMPEditorPanel& panel) {
-        panel.SetEditWidth(Scaled(*this, widthPlus) + panel.EditsPanel->EditWidth);
-    };
     std::unique_ptr<TConfigForm> page = BuildMenuPage(*this, {title, table, MVT_SV, 0}, tweaks);
     const qsizetype dot = hint.indexOf(QLatin1Char('.'));
     const QString medium = dot < 0 ? QString() : hint.mid(dot + 1, 1);
@@ -464,6 +463,15 @@ void TMainForm::AddPanel(const TPanelModel& model, int unitId) {
     host.BetweenRequests = &TMainForm::BetweenSteps;
     panel->InitPanel(host);
     if (model.RegistersButtons) panel->RegisterPortButtons(host);
+    // The panel's own start of the poll swallows its failures: this one shows them on the status bar.
+    if (panel->LedRequest) {
+        try {
+            panel->LedRequest->StartPolling(TFrontPanelForm::PollInterval);
+        } catch (const std::exception& e) {
+            panel->LedRequest->SetStatusTarget(StatusPanel);
+            panel->LedRequest->ShowStatus(e.what());
+        }
+    }
 
     // One under the other; the window grows around them.
     const int top = LastPanel ? LastPanel->y() + LastPanel->height() + 1 : 0;

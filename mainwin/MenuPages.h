@@ -1,59 +1,19 @@
 #pragma once
 
 #include "GUIGenerator.h"
-#include "KyEditConstraint.h"
-
-#include <QPointer>
 
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <span>
 #include <string>
-#include <utility>
 #include <vector>
 
-class QDialog;
-class QWidget;
 class TMainForm;
-class TSNMPEditorPanel;
-
-// What a menu handler changes on a generated page. Sizes marked scaled are multiplied by the window's
-// scale factor and truncated (450 at 1.25 gives 562).
-struct TPageTweaks {
-    bool Height450 = false;  // height 450, scaled
-    int Height = 0;          // fixed height, not scaled
-    int HeightPlus = 0;      // added to the built height, scaled
-    int WidthPlus = 0;       // added to the built width, scaled
-    int Width = 0;           // fixed width, not scaled
-    int Timeout = 0;         // of one try, in units of 10 ms; 0 keeps the default
-    bool Version2c = false;  // a version-1 session reads this page with version 2c (64-bit counters)
-    bool EditHidden = false;
-    std::vector<int> MayBeEmpty{};                   // rows a checked Set or Add may leave empty
-    std::vector<std::pair<int, std::string>> Formats{};  // row, edit constraint; after the buttons
-    bool AddHidden = false;
-    bool StopHidden = false;
-    bool StopShown = false;  // a table tab whose walk may be stopped; after Edit is hidden
-    bool Synchronous = false;
-    bool ListOfScalars = false;  // a list page over a scalar list: the scalars make its one line
-    int EditWidth = 0;      // absolute editor width, scaled
-    int EditWidthPlus = 0;  // added to the editor width, scaled
-    std::string InstanceSuffix{};
-    std::vector<std::pair<int, KyEditValidator>> Validators{};  // row, validator; format "%s{Z}"
-    // Anything else, last, on the built page.
-    std::function<void(TConfigForm& page, TSNMPEditorPanel& panel)> Extra{};
-};
 
 // A generated page a menu item opens: its handler's name, the page and the handler's changes.
 struct TMenuPage {
     const char* Handler;
     TTablePage Page;
-    TPageTweaks Tweaks;
-};
-
-// One tab of a tabbed page.
-struct TPageTab {
-    std::string Caption;
-    TTablePage Page;  // its Title is not used
     TPageTweaks Tweaks;
 };
 
@@ -85,6 +45,7 @@ private:
 // A size multiplied by the window's scale factor, truncated toward zero.
 int Scaled(const TMainForm& form, int size);
 
+// The pages' own builders, for the window's device address and scale factor.
 // Builds the generated page with its caption (title and device address) and the tweaks; not shown.
 std::unique_ptr<TConfigForm> BuildMenuPage(TMainForm& form, const TTablePage& page, const TPageTweaks& tweaks = {});
 // Builds, shows modally and frees a generated page.

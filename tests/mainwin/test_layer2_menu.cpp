@@ -340,7 +340,12 @@ TEST_F(Layer2Menu, AnIpRuleAddedForTheCpuReachesTheSwitchWithItsAddress) {
                 check->setChecked(true);
         }
         dialog->findChild<QAbstractButton*>("RowCheck16")->setChecked(true);
+        // A rule without a time range: "Time Range Name" checked and left empty.
+        dialog->findChild<QLineEdit*>("RowEdit17")->clear();
+        dialog->findChild<QAbstractButton*>("RowCheck17")->setChecked(true);
+        MessageBoxes boxes;
         dialog->findChild<QPushButton*>("SetButton")->click();
+        EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join('|').toStdString();
     });
     const std::string column = E + ".12.9.5.2.1.";
     const auto sets = ofKind(sim->log(), "SET");
@@ -349,6 +354,7 @@ TEST_F(Layer2Menu, AnIpRuleAddedForTheCpuReachesTheSwitchWithItsAddress) {
     for (const auto& b : sets[0].bindings) sent[b.oid] = b.type + " " + b.value;
     EXPECT_EQ(sent[column + "17.5.100"], "INTEGER 4");
     EXPECT_EQ(sent[column + "4.5.100"], "IPADDRESS 10.1.1.1");
+    EXPECT_EQ(sent[column + "18.5.100"], "STRING 0x");
     EXPECT_EQ(sim->value(column + "4.5.100"), "IPADDRESS 10.1.1.1");
     EXPECT_EQ(sim->value(column + "10.5.100"), "INTEGER 8080");
 }

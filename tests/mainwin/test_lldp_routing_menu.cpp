@@ -288,6 +288,41 @@ TEST_F(MenuWindow, ErpsRingsAreDestroyedAndCreatedThroughTheirRowStatusColumn) {
     EXPECT_EQ(sim->value(status), "INTEGER 1");
 }
 
+TEST_F(MenuWindow, ErpsVlanRangeListOfANewRingIsWrittenAtItsOwnLengthAndARefusedOneSaysSet) {
+    ASSERT_TRUE(open());
+    const TMenuPage& erps = pageOf(Layer2RingMenuPages(), "VLANTable3Click");
+    const std::unique_ptr<TConfigForm> page = BuildMenuPage(*form, erps.Page, erps.Tweaks);
+    page->show();
+    ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()) && statusLine(page.get()).contains("Ok!"); }));
+    auto* panel = page->findChild<TSNMPListViewPanel*>();
+    constexpr int RangeList65 = 16;  // "Protection VLAN Range List 65-128"
+    struct Case {
+        const char* ranges;
+        const char* statusStart;
+    };
+    // Nothing was read for a ring being added: the list still has its 64 VLANs.
+    for (const Case c : {Case{"1-70", "Set:  Please enter"}, Case{"1-3", "Set: Ok!"}}) {
+        SCOPED_TRACE(c.ranges);
+        whenModal([&](QWidget* modal) {
+            if (modal->objectName() != "AddDialog") return false;
+            modal->findChild<QPushButton*>("ClearChecksButton")->click();
+            modal->findChild<QLineEdit*>("RowEdit0")->setText("4005");
+            modal->findChild<QLineEdit*>(QStringLiteral("RowEdit%1").arg(RangeList65))->setText(c.ranges);
+            modal->findChild<QAbstractButton*>(QStringLiteral("RowCheck%1").arg(RangeList65))->setChecked(true);
+            modal->findChild<QAbstractButton*>("RowCheck23")->setChecked(true);
+            modal->findChild<QPushButton*>("SetButton")->click();
+            EXPECT_EQ(statusLine(page.get()).left(int(strlen(c.statusStart))).toStdString(), c.statusStart)
+                << statusLine(page.get()).toStdString();
+            if (modal->isVisible()) qobject_cast<QDialog*>(modal)->reject();
+            return true;
+        });
+        panel->AddClick();
+        ASSERT_TRUE(waitUntil([&] { return pageIdle(page.get()); }));
+    }
+    EXPECT_EQ(sim->value(E + ".12.78.3.1.1.17.4005"), "STRING 0xe000000000000000");
+    page->reject();
+}
+
 TEST_F(MenuWindow, ErpsGlobalSettingsAreTwentyScaledPixelsTallerThanTheirRows) {
     ASSERT_TRUE(open());
     const TMenuPage& erps = pageOf(Layer2RingMenuPages(), "GlobalSettings4Click");

@@ -10,7 +10,9 @@
 #include "MainMenuTable.h"
 #include "MainUnit.h"
 #include "MenuHandlers.h"
+#include "MenuPages.h"
 #include "MenuWindow.h"
+#include "MibTables.h"
 #include "MessageBoxes.h"
 #include "MsgPanel.h"
 #include "PageTestSupport.h"
@@ -353,26 +355,34 @@ TEST_F(MenuWindow, PortPopupPagesReadTheRowOfTheClickedPort) {
         const char* action;
         QString caption;
         std::string column;
+        const KySNMPVarDesc* table;
+        int widthPlus;  // to the editors, then to the page widened by them
     };
     const Case cases[] = {
-        {"PortInformation2", "Port Information Table: 127.0.0.1 / Port 21", E + ".11.70.1.2.3.1.1.3.21.1"},
-        {"PortConfiguration1", "Port Configuration: 127.0.0.1 / Port 21", E + ".11.70.1.2.3.2.1.3.21.1"},
+        {"PortInformation2", "Port Information Table: 127.0.0.1 / Port 21", E + ".11.70.1.2.3.1.1.3.21.1",
+         PortInformationVars, 50},
+        {"PortConfiguration1", "Port Configuration: 127.0.0.1 / Port 21", E + ".11.70.1.2.3.2.1.3.21.1",
+         PortConfigurationVars, 82},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         form->PopupComponent = button;
         sim->clearLog();
         QString caption, status;
+        int width = 0;
         whenModal([&](QWidget* modal) {
             auto* page = qobject_cast<TConfigForm*>(modal);
             if (!page || !pageIdle(page) || statusLine(page).isEmpty()) return false;
             caption = page->windowTitle();
             status = statusLine(page);
+            width = page->width();
             page->reject();
             return true;
         });
         form->findChild<QAction*>(c.action)->trigger();
         EXPECT_EQ(caption, c.caption);
+        const int widened = BuildMenuPage(*form, {"", c.table, MVT_SV, 0}, {.EditWidthPlus = c.widthPlus})->width();
+        EXPECT_EQ(width, widened + c.widthPlus);
         EXPECT_TRUE(status.contains("Ok!")) << status.toStdString();
         bool asked = false;
         for (const auto& entry : sim->log())
@@ -458,21 +468,55 @@ TEST(ViewerCommand, CarriesTheSessionAsThisProgramReceivedIt) {
     }
 }
 
-TEST_F(MenuWindow, AViewerItemStartsTheViewerBesideTheProgramAndHelpWithoutAFileStaysSilent) {
+TEST_F(MenuWindow, EveryViewerItemStartsItsViewerBesideTheProgramAndHelpWithoutAFileStaysSilent) {
     ASSERT_TRUE(open());
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QString script = QDir(appDir).filePath("MIB");
+    // Each viewer beside the program writes its name and its arguments, one a line.
+    const QDir appDir(QCoreApplication::applicationDirPath());
     const QString record = dir.filePath("viewer-args.txt");
-    writeFile(script, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + record.toStdString() + "'\n");
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    form->RunMenuHandler("ARPTable1Click");
-    const bool ran = waitUntil([&] { return QFileInfo(record).size() > 0; }, 5000);
-    QFile::remove(script);
-    ASSERT_TRUE(ran);
-    QFile f(record);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromLocal8Bit(f.readAll()).split('\n', Qt::SkipEmptyParts),
-              (QStringList{"/I127.0.0.1", "/Rtamber", "/Wquiltry", "/TMIB_ARP"}));
+    const QStringList viewers{"MIB", "IFMib", "Rmon", "Bridge"};
+    for (const QString& viewer : viewers) {
+        const QString script = appDir.filePath(viewer);
+        writeFile(script, "#!/bin/sh\n{ basename \"$0\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" +
+                              record.toStdString() + ".part' && mv '" + record.toStdString() + ".part' '" +
+                              record.toStdString() + "'\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    struct Case {
+        const char* handler;
+        const char* viewer;
+        const char* page;
+    };
+    const Case cases[] = {
+        {"Information3Click", "MIB", "/TMIB_Info"},
+        {"GeneralTable1Click", "IFMib", "/TIFMib_LastChangeTable"},
+        {"IfTable1Click", "MIB", "/TMIB_IFTable"},
+        {"IFCounter1Click", "MIB", "/TMIB_IFCounters"},
+        {"IPTable1Click", "MIB", "/TMIB_IPTable"},
+        {"IPCounters1Click", "MIB", "/TMIB_IPCounters"},
+        {"IPRouting1Click", "MIB", "/TMIB_IPRouting"},
+        {"IPAddressTable1Click", "MIB", "/TMIB_IPAddress"},
+        {"ICMPCounters1Click", "MIB", "/TMIB_ICMPCounters"},
+        {"UDPCounters1Click", "MIB", "/TMIB_UDPCounters"},
+        {"ARPTable1Click", "MIB", "/TMIB_ARP"},
+        {"Statistics1Click", "Rmon", "/TRmon_Statistics"},
+        {"History1Click", "Rmon", "/TRmon_History"},
+        {"AlarmEvent1Click", "Rmon", "/TRmon_AlarmEvent"},
+        {"PortTable1Click", "Bridge", "/TBridge_Port"},
+        {"ForwardingTable1Click", "Bridge", "/TBridge_Forwarding"},
+        {"StaticTable1Click", "Bridge", "/TBridge_StaticFilter"},
+        {"PortCounters1Click", "Bridge", "/TBridge_TpPortInfo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        QFile::remove(record);
+        form->RunMenuHandler(c.handler);
+        ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(record); }, 5000));
+        QFile f(record);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromLocal8Bit(f.readAll()).split('\n', Qt::SkipEmptyParts),
+                  (QStringList{c.viewer, "/I127.0.0.1", "/Rtamber", "/Wquiltry", c.page}));
+    }
+    for (const QString& viewer : viewers) QFile::remove(appDir.filePath(viewer));
 
     QStringList opened;
     HelpLauncher = [&](const QUrl& url) { opened << url.toLocalFile(); return true; };

@@ -119,7 +119,7 @@ TEST_F(PageTest, AModalPageReadsItselfInsideItsLoopAndClosesByItsButton) {
         page->findChild<QPushButton*>("CloseButton")->click();
         return true;
     });
-    OpenTablePage(alarmPage(), "127.0.0.1");
+    BuildTablePage(alarmPage(), "127.0.0.1")->exec();
     EXPECT_EQ(shown, "enabled");
     EXPECT_EQ(ofKind(sim->log(), "GET").size(), 1u);
 }
