@@ -169,9 +169,10 @@ void TFrontPanelForm::InitLeds(const TPanelHost& host) {
 
 void TFrontPanelForm::LoadLedVarList(KySNMPVarList& leds, const TPanelHost& host) const {
     if (host.StackModeText == "enabled" && !Model.AlwaysStandaloneLed) {
-        // Its value keeps every octet: a zero byte does not end it.
         leds = KySNMPVarList(PanelStackLedStatusVars, MVT_SV, 0);
         leds.InstanceSuffix = std::to_string(UnitId);
+        // Read as raw octets: a zero byte does not end it as it ends a display string.
+        leds.GetVar(0).Syntax = sxOctetStr;
     } else {
         leds = KySNMPVarList(PanelLedStatusVars, MVT_SV, 0);
         leds.InstanceSuffix = "0";

@@ -35,9 +35,6 @@ void KySNMPRequest2Leds::Paint(KyLedBinding& binding, std::int32_t colour) {
 }
 
 void KySNMPRequest2Leds::AddLed(int varIndex, int byteIndex, const KySNMPLedColorMapList& map, KyLedShape* shape) {
-    // LED bytes are raw octets: a zero byte of a display string does not end them.
-    KySNMPVar& var = Request.VarList.GetVar(varIndex);
-    if (var.Syntax == sxDisplayStr) var.Syntax = sxOctetStr;
     KyLedBinding& led = Leds.emplace_back(KyLedBinding{varIndex, byteIndex, &map, shape, false, map.OffColour});
     Paint(led, led.Colour);
 }
