@@ -86,7 +86,7 @@ void TPanelTRV5124EForm::BuildPoeControls() {
     // Asynchronous, so that neither the timer nor a click waits on a silent agent.
     LedModeRequest = std::make_unique<KySNMPRequest2Edits>(this);
     LedModeRequest->Request.VarList = KySNMPVarList(PoeLedModeVars, MVT_SV, 0);
-    LedModeRequest->Request.VarList.InstanceSuffix = "0";
+    LedModeRequest->Request.VarList.InstanceSuffix.assign(1, '0');
     LedModeRequest->BindComboBox(0, cmbxPOE);
     LedModeRequest->OnGetDone = [this] { ModeRead(); };
     LedModeRequest->OnGetError = [this](KySNMPRequest2Controls&, const KySNMPError& e) { ModeReadFailed(e.Message); };
