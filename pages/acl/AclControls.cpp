@@ -1,0 +1,65 @@
+#include "AclControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QFrame>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+QLineEdit* NewAclEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QComboBox* NewAclCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    return combo;
+}
+
+QCheckBox* NewAclBox(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QLabel* AddAclButtonColumn(QBoxLayout* columns, QWidget* parent, const std::vector<QPushButton*>& buttons) {
+    auto* column = new QVBoxLayout();
+    columns->addLayout(column);
+    auto* counter = new QLabel(QStringLiteral("0"), parent);
+    counter->setObjectName(QStringLiteral("StaticText1"));
+    counter->setAlignment(Qt::AlignCenter);
+    counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    column->addWidget(counter);
+    for (QPushButton* button : buttons) column->addWidget(button);
+    column->addStretch(1);
+    return counter;
+}
+
+void TAclFieldGrid::Add(QWidget* caption, QWidget* control) {
+    const int row = Count % RowsPerColumn;
+    const int column = (Count / RowsPerColumn) * 2;
+    Grid->addWidget(caption, row, column);
+    Grid->addWidget(control, row, column + 1);
+    Grid->setColumnStretch(column + 1, 1);
+    ++Count;
+}
+
+void TAclFieldGrid::Add(const QString& caption, QWidget* control) {
+    Add(new QLabel(caption, control->parentWidget()), control);
+}
+
+QTreeWidgetItem* FindAclRow(const QTreeWidget* list, const std::vector<QString>& keys) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        bool same = true;
+        for (std::size_t k = 0; k < keys.size() && same; ++k) same = row->text(int(k)) == keys[k];
+        if (same) return row;
+    }
+    return nullptr;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QBoxLayout;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QComboBox;
+class QGridLayout;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+// Controls of the access control pages, named for the handlers and the tests.
+QLineEdit* NewAclEdit(QWidget* parent, const char* name);
+QComboBox* NewAclCombo(QWidget* parent, const char* name);
+QCheckBox* NewAclBox(QWidget* parent, const char* name, const QString& caption);
+
+// The column at the right of a page: the sunken row counter above the buttons.
+QLabel* AddAclButtonColumn(QBoxLayout* columns, QWidget* parent, const std::vector<QPushButton*>& buttons);
+
+// A grid of fields, filled column by column: a caption (a label, or the check box that carries it) and
+// its control on one line.
+class TAclFieldGrid {
+public:
+    TAclFieldGrid(QGridLayout* grid, int rowsPerColumn) : Grid(grid), RowsPerColumn(rowsPerColumn) {}
+    void Add(QWidget* caption, QWidget* control);
+    void Add(const QString& caption, QWidget* control);
+
+private:
+    QGridLayout* Grid;
+    int RowsPerColumn;
+    int Count = 0;
+};
+
+// The row of the list whose first cells hold the keys, or null.
+QTreeWidgetItem* FindAclRow(const QTreeWidget* list, const std::vector<QString>& keys);

@@ -1,0 +1,248 @@
+#include "EthernetInformationRuleUnit.h"
+
+#include "AclControls.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+#include "StackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column {
+    MaskId, AccessId, Vlan, SourceMac, DestMac, Ieee8021p, EthType, EnablePriority, Priority, ReplacePriority, Permit,
+    Ports, RxRate, RowStatus, TimeRange, Owner, MirrorGroup, EnableReplaceDscp, ReplaceDscp
+};
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+}  // namespace
+
+TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 826, .Height = 680, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("Ethernet Information Rule"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TEthernetInformationRuleForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* splitter = new QSplitter(Qt::Vertical, Client);
+    columns->addWidget(splitter, 1);
+    ListView1 = new QTreeWidget(splitter);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setMinimumHeight(160);
+
+    auto* editor = new QWidget(splitter);
+    auto* grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    TAclFieldGrid fields(grid, 6);
+    QWidget* p = editor;
+    fields.Add(QStringLiteral("Mask ID"), MaskIDEdit = NewAclEdit(p, "MaskIDEdit"));
+    fields.Add(QStringLiteral("Access ID"), AccessEdit = NewAclEdit(p, "AccessEdit"));
+    fields.Add(cbxVlan = NewAclBox(p, "cbxVlan", "VLAN Name"), VlanRuleEdit = NewAclEdit(p, "VlanRuleEdit"));
+    fields.Add(cbxSource = NewAclBox(p, "cbxSource", "Source MAC Address "), SourceMACEdit = NewAclEdit(p, "SourceMACEdit"));
+    fields.Add(cbxDestination = NewAclBox(p, "cbxDestination", "Destination MAC Address "), DestMACEdit = NewAclEdit(p, "DestMACEdit"));
+    fields.Add(cbxIEEE802dot1P = NewAclBox(p, "cbxIEEE802dot1P", "802.1p"), IEEE8021pEdit = NewAclEdit(p, "IEEE8021pEdit"));
+    fields.Add(cbxEtherType = NewAclBox(p, "cbxEtherType", "Ethernet Type "), EthTypeEdit = NewAclEdit(p, "EthTypeEdit"));
+    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
+    fields.Add(QStringLiteral("Owner"), RuleOwnerComboBox = NewAclCombo(p, "RuleOwnerComboBox"));
+    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"), EnablePriorityComboBox = NewAclCombo(p, "EnablePriorityComboBox"));
+    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"), ReplacePriorityComboBox = NewAclCombo(p, "ReplacePriorityComboBox"));
+    fields.Add(cbxEnableReplaceDscp = NewAclBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"), EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxValue = NewAclBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewAclEdit(p, "ReplaceDSCPEdit"));
+    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
+    fields.Add(MirrorIDCheckBox = NewAclBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewAclEdit(p, "MirrorIDEdit"));
+    RowComboBox = NewAclCombo(p, "RowComboBox");
+    RowComboBox->hide();
+
+    PageControl1 = new QTabWidget(splitter);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(2, 1);
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    AddCheckButton = NewPageButton(Client, "AddCheckButton", QStringLiteral("Check All"));
+    CleanCheButton = NewPageButton(Client, "CleanCheButton", QStringLiteral("Clear Checks"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, AddCheckButton,
+                                                      CleanCheButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::EditButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::DeleteButtonClick);
+    connect(AddCheckButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::AddCheckButtonClick);
+    connect(CleanCheButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::CleanCheButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::CloseClick);
+
+    const auto mac = [](const QString& text) { return IsHex(text, 12) ? QString() : QStringLiteral("Invalid MAC Address"); };
+    const auto etherType = [](const QString& text) { return IsHex(text, 4) ? QString() : QStringLiteral("Invalid Ethernet Type"); };
+    const auto priority = [](const QString& text) {
+        const int value = IntegerOr(text);
+        return value >= 0 && value <= 7 ? QString() : QStringLiteral("Priority value should between 0-7");
+    };
+    const auto rxRate = [](const QString& text) {
+        const int rate = IntegerOr(text);
+        return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
+    };
+    using F = TAclRuleEditor::Field;
+    Editor = std::make_unique<TAclRuleEditor>(
+        TAclRuleEditor::Controls{PermitComboBox, cbxPermit, EnablePriorityComboBox, cbxEnablePriority, PriorityEdit,
+                                 cbxPriority, ReplacePriorityComboBox, cbxReplacePriority, EnableReplComboBox,
+                                 cbxEnableReplaceDscp, ReplaceDSCPEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit,
+                                 MirrorIDCheckBox},
+        std::vector<F>{
+            F{cbxVlan, VlanRuleEdit, Vlan},
+            F{cbxSource, SourceMACEdit, SourceMac, false, true, mac},
+            F{cbxDestination, DestMACEdit, DestMac, false, true, mac},
+            F{cbxIEEE802dot1P, IEEE8021pEdit, Ieee8021p},
+            F{cbxEtherType, EthTypeEdit, EthType, false, true, etherType},
+            F{cbxEnablePriority, EnablePriorityComboBox, EnablePriority, true},
+            F{cbxPriority, PriorityEdit, Priority, true, true, priority},
+            F{cbxReplacePriority, ReplacePriorityComboBox, ReplacePriority, true},
+            F{cbxPermit, PermitComboBox, Permit},
+            F{cbxRxRate, RxRateEdit, RxRate, true, true, rxRate},
+            F{cbxTimeRange, edtTimeRange, TimeRange},
+            F{MirrorIDCheckBox, MirrorIDEdit, MirrorGroup, true, false},
+            F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true, false},
+            F{cbxValue, ReplaceDSCPEdit, ReplaceDscp, true, false},
+        },
+        QStringLiteral("Some check field is empty"), true);
+    connect(PermitComboBox, &QComboBox::activated, this, &TEthernetInformationRuleForm::PermitComboBoxChange);
+    connect(EnablePriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
+    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
+}
+
+void TEthernetInformationRuleForm::FormCreate() {
+    const std::string ports = PortNumberList();
+    PortSelector = AddPortSelector(PageControl1, QStringLiteral("Static Ports"));
+    KeyEdits = {MaskIDEdit, AccessEdit};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = EthernetInformationRuleVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(MaskId, "%i{n1x14}", {MaskIDEdit});
+                               b.BindEdits(AccessId, "%i{n1x128}", {AccessEdit});
+                               b.BindEdits(Vlan, "%s{l32}", {VlanRuleEdit});
+                               b.BindEdits(SourceMac, "%s{l12}", {SourceMACEdit});
+                               b.BindEdits(DestMac, "%s{l12}", {DestMACEdit});
+                               b.BindEdits(Ieee8021p, "%i{n0x7}", {IEEE8021pEdit});
+                               b.BindEdits(EthType, "%s{l4}", {EthTypeEdit});
+                               b.BindComboBox(EnablePriority, EnablePriorityComboBox);
+                               b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
+                               b.BindComboBox(ReplacePriority, ReplacePriorityComboBox);
+                               b.BindComboBox(Permit, PermitComboBox);
+                               BindPortList(b, Ports, ports, PortSelector);
+                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+                               b.BindComboBox(RowStatus, RowComboBox);
+                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
+                               b.BindComboBox(Owner, RuleOwnerComboBox);
+                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
+                           }});
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
+        DisableControl(RuleOwnerComboBox);
+        PermitComboBoxChange();
+    });
+    for (QComboBox* combo : {EnablePriorityComboBox, ReplacePriorityComboBox, PermitComboBox, EnableReplComboBox})
+        combo->setCurrentIndex(1);
+    Editor->PriorityChange();
+    RowComboBox->setCurrentIndex(CreateAndGoItem);
+    RuleOwnerComboBox->setCurrentIndex(1);
+    DisableControl(RuleOwnerComboBox);
+    ShowRowSelected(false);
+    PermitComboBoxChange();
+}
+
+void TEthernetInformationRuleForm::ResetInputs() {
+    for (QLineEdit* edit : {MaskIDEdit, AccessEdit, VlanRuleEdit, SourceMACEdit, DestMACEdit, IEEE8021pEdit, EthTypeEdit,
+                            PriorityEdit, RxRateEdit, edtTimeRange})
+        edit->clear();
+    for (QCheckBox* box : {cbxVlan, cbxSource, cbxDestination, cbxIEEE802dot1P, cbxEtherType, cbxEnablePriority,
+                           cbxPriority, cbxReplacePriority, cbxPermit, cbxRxRate, cbxTimeRange})
+        box->setChecked(false);
+    if (PortSelector) PortSelector->UncheckAll();
+}
+
+void TEthernetInformationRuleForm::GetButtonClick() {
+    RefreshClick();
+    PermitComboBoxChange();
+}
+
+void TEthernetInformationRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
+
+void TEthernetInformationRuleForm::AddCheckButtonClick() { Editor->CheckAll(); }
+
+void TEthernetInformationRuleForm::CleanCheButtonClick() {
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) field.Box->setChecked(false);
+}
+
+bool TEthernetInformationRuleForm::ValidateInputs() {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (MaskIDEdit->text().isEmpty()) return refuse(QStringLiteral("Mask ID must be set."), MaskIDEdit);
+    if (AccessEdit->text().isEmpty()) return refuse(QStringLiteral("Access ID must be set."), AccessEdit);
+    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
+    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
+    return true;
+}
+
+void TEthernetInformationRuleForm::Write(std::vector<int> excluded, int rowStatusItem) {
+    if (!MayWrite()) return;
+    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
+    PermitComboBoxChange();
+}
+
+void TEthernetInformationRuleForm::AddButtonClick() {
+    if (!ValidateInputs()) return;
+    if (FindAclRow(ListView1, {MaskIDEdit->text(), AccessEdit->text()})) {
+        ShowMessage(QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."));
+        MaskIDEdit->setFocus();
+        return;
+    }
+    if (!cbxPermit->isChecked()) {
+        ShowMessage(QStringLiteral("Permit option must be checked."));
+        PermitComboBox->setFocus();
+        return;
+    }
+    // A new deny rule still carries what its checked boxes select.
+    std::vector<int> excluded = Editor->Exclusions(false);
+    const std::vector<int> priority = Editor->PriorityExclusions(nullptr, EnablePriority);
+    excluded.insert(excluded.end(), priority.begin(), priority.end());
+    Write(excluded, CreateAndGoItem);
+}
+
+void TEthernetInformationRuleForm::EditButtonClick() {
+    QTreeWidgetItem* row = ListView1->currentItem();
+    if (!row || !ValidateInputs()) return;
+    std::vector<int> excluded = Editor->Exclusions(true);
+    const std::vector<int> priority = Editor->PriorityExclusions(row, EnablePriority);
+    excluded.insert(excluded.end(), priority.begin(), priority.end());
+    Write(excluded, TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+}
+
+void TEthernetInformationRuleForm::DeleteButtonClick() {
+    if (!ListView1->currentItem()) return;
+    Write(AllButKeysAnd(RowStatus), DestroyItem);
+}

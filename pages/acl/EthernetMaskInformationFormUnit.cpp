@@ -1,0 +1,157 @@
+#include "EthernetMaskInformationFormUnit.h"
+
+#include "AclControls.h"
+#include "AclRuleEditor.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { MaskId, UseVlan, MaskState, SrcMask, DstMask, Use8021p, UseEthType, RowStatus, Owner, UnusedEntries };
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+}  // namespace
+
+TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 700, .Height = 420, .Report = TPageReport::BarePanel, .BusyText = "Get data not complet"}) {
+    setWindowTitle(QStringLiteral("Ethernet Mask Information"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TEthernetMaskInformationForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* editor = new QVBoxLayout();
+    columns->addLayout(editor, 1);
+    ListView1 = new QTreeWidget(Client);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    editor->addWidget(ListView1, 1);
+
+    auto* grid = new QGridLayout();
+    editor->addLayout(grid);
+    TAclFieldGrid fields(grid, 5);
+    QWidget* p = Client;
+    fields.Add(QStringLiteral("Ethernet Mask ID"), IDEdit = NewAclEdit(p, "IDEdit"));
+    fields.Add(QStringLiteral("Use VLAN"), UseVLanComBo = NewAclCombo(p, "UseVLanComBo"));
+    fields.Add(QStringLiteral("MAC Address Mask State"), MacMaskStateComBo = NewAclCombo(p, "MacMaskStateComBo"));
+    fields.Add(QStringLiteral("MAC Address Mask Destination"), MacMaskDstEdit = NewAclEdit(p, "MacMaskDstEdit"));
+    fields.Add(QStringLiteral("MAC Address Mask Source"), MacAddMaskSourceEdit = NewAclEdit(p, "MacAddMaskSourceEdit"));
+    fields.Add(QStringLiteral("Use 802.1p"), Use8021pComBo = NewAclCombo(p, "Use8021pComBo"));
+    fields.Add(QStringLiteral("Use Ethernet Type"), UseEthTypeCombo = NewAclCombo(p, "UseEthTypeCombo"));
+    fields.Add(QStringLiteral("Owner"), OwnerCombo = NewAclCombo(p, "OwnerCombo"));
+    fields.Add(QStringLiteral("Unused Rule Entries"), EntryEdit = NewAclEdit(p, "EntryEdit"));
+    RowStatusComBo = NewAclCombo(p, "RowStatusComBo");
+    RowStatusComBo->hide();
+
+    RefreshButton = NewPageButton(Client, "BT_Get", QStringLiteral("Refresh"));
+    AddButton = NewPageButton(Client, "AddBtn", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "BT_Delete", QStringLiteral("Delete"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_GetClick);
+    connect(AddButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::AddBtnClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_DeleteClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::CloseClick);
+}
+
+void TEthernetMaskInformationForm::FormCreate() {
+    KeyEdits = {IDEdit};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = EthernetMaskInformationVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 1,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(MaskId, "%i{n1x14l2}", {IDEdit});
+                               b.BindComboBox(UseVlan, UseVLanComBo);
+                               b.BindComboBox(MaskState, MacMaskStateComBo);
+                               b.BindEdits(SrcMask, "%s", {MacAddMaskSourceEdit});
+                               b.BindEdits(DstMask, "%s", {MacMaskDstEdit});
+                               b.BindComboBox(Use8021p, Use8021pComBo);
+                               b.BindComboBox(UseEthType, UseEthTypeCombo);
+                               b.BindComboBox(RowStatus, RowStatusComBo);
+                               b.BindComboBox(Owner, OwnerCombo);
+                               b.BindEdits(UnusedEntries, "%i", {EntryEdit});
+                           }});
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
+        DisableControl(OwnerCombo);
+        DisableControl(EntryEdit);
+    });
+    for (QComboBox* combo : {UseVLanComBo, Use8021pComBo, MacMaskStateComBo, UseEthTypeCombo, RowStatusComBo})
+        combo->setCurrentIndex(0);
+    ShowRowSelected(false);
+}
+
+void TEthernetMaskInformationForm::ResetInputs() {
+    for (QLineEdit* edit : {IDEdit, MacMaskDstEdit, MacAddMaskSourceEdit, EntryEdit}) edit->clear();
+    OwnerCombo->setCurrentIndex(1);
+    DisableControl(OwnerCombo);
+    DisableControl(EntryEdit);
+}
+
+void TEthernetMaskInformationForm::BT_GetClick() { RefreshClick(); }
+
+bool TEthernetMaskInformationForm::CheckMacAddress(QLineEdit* edit) {
+    if (edit->text().isEmpty() || IsHex(edit->text(), 12)) return true;
+    ShowMessage(QStringLiteral("Invalid MAC Address"));
+    if (edit->isEnabled()) edit->setFocus();
+    return false;
+}
+
+bool TEthernetMaskInformationForm::ValidateInputs() {
+    if (IDEdit->text().isEmpty()) {
+        ShowMessage(QStringLiteral("Mask ID must be set"));
+        if (IDEdit->isEnabled()) IDEdit->setFocus();
+        return false;
+    }
+    if (!MayWrite()) return false;
+    const QString state = MacMaskStateComBo->currentText();
+    if (state == "dst-mac-addr" || state == "dst-src-mac-addr")
+        if (!CheckMacAddress(MacMaskDstEdit)) return false;
+    if (state == "src-mac-addr" || state == "dst-src-mac-addr")
+        if (!CheckMacAddress(MacAddMaskSourceEdit)) return false;
+    return true;
+}
+
+std::vector<int> TEthernetMaskInformationForm::Exclusions() const {
+    std::vector<int> out;
+    if (UseVLanComBo->currentText().isEmpty()) out.push_back(UseVlan);
+    if (Use8021pComBo->currentText().isEmpty()) out.push_back(Use8021p);
+    const QString state = MacMaskStateComBo->currentText();
+    if (state.isEmpty() || state == "other") out.insert(out.end(), {MaskState, SrcMask, DstMask});
+    else if (state == "dst-mac-addr") out.push_back(SrcMask);
+    else if (state == "src-mac-addr") out.push_back(DstMask);
+    if (MacMaskDstEdit->text().isEmpty()) out.push_back(DstMask);
+    if (MacAddMaskSourceEdit->text().isEmpty()) out.push_back(SrcMask);
+    if (UseEthTypeCombo->currentText().isEmpty()) out.push_back(UseEthType);
+    return out;
+}
+
+void TEthernetMaskInformationForm::AddBtnClick() {
+    if (FindAclRow(ListView1, {IDEdit->text()})) {
+        ShowMessage(QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."));
+        if (IDEdit->isEnabled()) IDEdit->setFocus();
+        return;
+    }
+    if (!ValidateInputs()) return;
+    const std::vector<int> excluded = Exclusions();
+    GuardedWrite([&] { MaskedSet(excluded, RowStatus, CreateAndGoItem); });
+}
+
+void TEthernetMaskInformationForm::BT_DeleteClick() {
+    if (!ListView1->currentItem()) return;
+    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
+}

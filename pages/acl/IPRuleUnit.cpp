@@ -1,0 +1,310 @@
+#include "IPRuleUnit.h"
+
+#include "AclControls.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+#include "StackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column {
+    ProfileId, AccessId, Vlan, SourceIp, DestIp, Dscp, Protocol, Icmp, Igmp, SourcePort, DestPort, FlagBits,
+    ProtocolIdCol, UserMask, EnablePriority, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, Ports,
+    RxRate, RowStatus, TimeRange, SourceMac, Owner, Type, Code, MirrorGroup
+};
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+QString CheckIPv4(const QString& text) { return IsIPv4(text) ? QString() : QStringLiteral("Please input a valid ip"); }
+
+}  // namespace
+
+TIPRuleForm::TIPRuleForm(QWidget* owner) : TDedicatedPage(owner, {.Width = 826, .Height = 717, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("IP Rule"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TIPRuleForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* splitter = new QSplitter(Qt::Vertical, Client);
+    columns->addWidget(splitter, 1);
+    ListView1 = new QTreeWidget(splitter);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setMinimumHeight(160);
+
+    auto* editor = new QWidget(splitter);
+    auto* grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    TAclFieldGrid fields(grid, 10);
+    QWidget* p = editor;
+    fields.Add(QStringLiteral("IP Rule ID"), IPRuleEdit = NewAclEdit(p, "IPRuleEdit"));
+    fields.Add(QStringLiteral("IP Rule Access ID"), AccessIDEdit = NewAclEdit(p, "AccessIDEdit"));
+    fields.Add(cbxVlan = NewAclBox(p, "cbxVlan", "VLAN Name"), VLANEdit = NewAclEdit(p, "VLANEdit"));
+    fields.Add(cbxSourceIP = NewAclBox(p, "cbxSourceIP", "Source IP Address"), SourceIPEdit = NewAclEdit(p, "SourceIPEdit"));
+    fields.Add(cbxDestIP = NewAclBox(p, "cbxDestIP", "Destination IP address"), DestIPEdit = NewAclEdit(p, "DestIPEdit"));
+    fields.Add(cbxDscp = NewAclBox(p, "cbxDscp", "DSCP"), DSCPEdit = NewAclEdit(p, "DSCPEdit"));
+    fields.Add(cbxProtocol = NewAclBox(p, "cbxProtocol", "Rule Protocol"), ProtocolComboBox = NewAclCombo(p, "ProtocolComboBox"));
+    fields.Add(cbxRuleIcmp = NewAclBox(p, "cbxRuleIcmp", "Rule ICMP"), RuleIcmpComboBox = NewAclCombo(p, "RuleIcmpComboBox"));
+    fields.Add(cbxRuleIgmp = NewAclBox(p, "cbxRuleIgmp", "Rule IGMP"), RuleIgmpComboBox = NewAclCombo(p, "RuleIgmpComboBox"));
+    fields.Add(cbxType = NewAclBox(p, "cbxType", "Type"), TypeEdit = NewAclEdit(p, "TypeEdit"));
+    fields.Add(cbxCode = NewAclBox(p, "cbxCode", "Code"), CodeEdit = NewAclEdit(p, "CodeEdit"));
+    fields.Add(cbxSourcePort = NewAclBox(p, "cbxSourcePort", "Source Port"), SourcePortEdit = NewAclEdit(p, "SourcePortEdit"));
+    fields.Add(cbxDestPort = NewAclBox(p, "cbxDestPort", "Destination Port"), DestPortEdit = NewAclEdit(p, "DestPortEdit"));
+    fields.Add(cbxFBs = NewAclBox(p, "cbxFBs", "Flag Bits"), FlagEdit = NewAclEdit(p, "FlagEdit"));
+    fields.Add(cbxProtocolID = NewAclBox(p, "cbxProtocolID", "Protocol ID"), ProtocolIDEdit = NewAclEdit(p, "ProtocolIDEdit"));
+    fields.Add(cbxUserMask = NewAclBox(p, "cbxUserMask", "User Mask"), UserMaskEdit = NewAclEdit(p, "UserMaskEdit"));
+    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
+    fields.Add(QStringLiteral("Source MAC Address"), SrcMacAddressEdit = NewAclEdit(p, "SrcMacAddressEdit"));
+    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewAclCombo(p, "OwnerComboBox"));
+    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"), PriorityComboBox = NewAclCombo(p, "PriorityComboBox"));
+    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"), ReplaceComboBox = NewAclCombo(p, "ReplaceComboBox"));
+    fields.Add(cbxEnableReplaceDscp = NewAclBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"), EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxValue = NewAclBox(p, "cbxValue", "Replace DSCP Value"), DSCPValueEdit = NewAclEdit(p, "DSCPValueEdit"));
+    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
+    fields.Add(MirrorIDCheckBox = NewAclBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewAclEdit(p, "MirrorIDEdit"));
+    RowComboBox = NewAclCombo(p, "RowComboBox");
+    RowComboBox->hide();
+
+    PageControl1 = new QTabWidget(splitter);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(2, 1);
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
+    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
+                                                      UncheckButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TIPRuleForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TIPRuleForm::EditButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TIPRuleForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TIPRuleForm::DeleteButtonClick);
+    connect(CheckButton, &QPushButton::clicked, this, &TIPRuleForm::CheckButtonClick);
+    connect(UncheckButton, &QPushButton::clicked, this, &TIPRuleForm::UncheckButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TIPRuleForm::CloseClick);
+
+    const auto userMask = [](const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid User Mask"); };
+    const auto rxRate = [](const QString& text) {
+        const int rate = IntegerOr(text);
+        return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
+    };
+    using F = TAclRuleEditor::Field;
+    Editor = std::make_unique<TAclRuleEditor>(
+        TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,
+                                 ReplaceComboBox, cbxReplacePriority, EnableReplComboBox, cbxEnableReplaceDscp,
+                                 DSCPValueEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit, MirrorIDCheckBox},
+        std::vector<F>{
+            F{cbxVlan, VLANEdit, Vlan},
+            F{cbxSourceIP, SourceIPEdit, SourceIp, false, true, CheckIPv4},
+            F{cbxDestIP, DestIPEdit, DestIp, false, true, CheckIPv4},
+            F{cbxDscp, DSCPEdit, Dscp},
+            F{cbxProtocol, ProtocolComboBox, Protocol},
+            F{cbxRuleIcmp, RuleIcmpComboBox, Icmp},
+            F{cbxRuleIgmp, RuleIgmpComboBox, Igmp},
+            F{cbxSourcePort, SourcePortEdit, SourcePort},
+            F{cbxDestPort, DestPortEdit, DestPort},
+            F{cbxFBs, FlagEdit, FlagBits},
+            F{cbxProtocolID, ProtocolIDEdit, ProtocolIdCol},
+            F{cbxUserMask, UserMaskEdit, UserMask, false, true, userMask},
+            F{cbxEnablePriority, PriorityComboBox, EnablePriority, true},
+            F{cbxPriority, PriorityEdit, Priority, true},
+            F{cbxReplacePriority, ReplaceComboBox, ReplacePriority, true},
+            F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true},
+            F{cbxValue, DSCPValueEdit, ReplaceDscp, true},
+            F{cbxPermit, PermitComboBox, Permit},
+            F{cbxRxRate, RxRateEdit, RxRate, true, true, rxRate},
+            F{cbxTimeRange, edtTimeRange, TimeRange},
+            F{cbxType, TypeEdit, Type},
+            F{cbxCode, CodeEdit, Code},
+            F{MirrorIDCheckBox, MirrorIDEdit, MirrorGroup, true, false},
+        },
+        QStringLiteral("Some checked field is empty"), false);
+    connect(PermitComboBox, &QComboBox::activated, this, &TIPRuleForm::PermitComboBoxChange);
+    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
+    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
+}
+
+void TIPRuleForm::FormCreate() {
+    const std::string ports = PortNumberList();
+    PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
+    KeyEdits = {IPRuleEdit, AccessIDEdit};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = IPRuleVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(ProfileId, "%i{n1x14}", {IPRuleEdit});
+                               b.BindEdits(AccessId, "%i{n1x128}", {AccessIDEdit});
+                               b.BindEdits(Vlan, "%s{l32}", {VLANEdit});
+                               b.BindEdits(SourceIp, "%s{l16}", {SourceIPEdit});
+                               b.BindEdits(DestIp, "%s{l16}", {DestIPEdit});
+                               b.BindEdits(Dscp, "%i{n0x63l2}", {DSCPEdit});
+                               b.BindComboBox(Protocol, ProtocolComboBox);
+                               b.BindComboBox(Icmp, RuleIcmpComboBox);
+                               b.BindComboBox(Igmp, RuleIgmpComboBox);
+                               b.BindEdits(SourcePort, "%i{n0x65535l5}", {SourcePortEdit});
+                               b.BindEdits(DestPort, "%i{n0x65535l5}", {DestPortEdit});
+                               b.BindEdits(FlagBits, "%i{n0x63l2}", {FlagEdit});
+                               b.BindEdits(ProtocolIdCol, "%i{n0x255l3}", {ProtocolIDEdit});
+                               b.BindEdits(UserMask, "%s", {UserMaskEdit});
+                               b.BindComboBox(EnablePriority, PriorityComboBox);
+                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
+                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {DSCPValueEdit});
+                               b.BindComboBox(Permit, PermitComboBox);
+                               BindPortList(b, Ports, ports, PortSelector);
+                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+                               b.BindComboBox(RowStatus, RowComboBox);
+                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
+                               b.BindEdits(SourceMac, "%s", {SrcMacAddressEdit});
+                               b.BindComboBox(Owner, OwnerComboBox);
+                               b.BindEdits(Type, "%i{n0x255}", {TypeEdit});
+                               b.BindEdits(Code, "%i{n0x255}", {CodeEdit});
+                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+                           }});
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool selected) { RowClicked(selected); });
+    ProtocolComboBox->setCurrentText("none");
+    RuleIcmpComboBox->setCurrentText("disabled");
+    RuleIgmpComboBox->setCurrentText("disabled");
+    PriorityComboBox->setCurrentText("disabled");
+    ReplaceComboBox->setCurrentText("disabled");
+    EnableReplComboBox->setCurrentText("disabled");
+    PermitComboBox->setCurrentText("permit");
+    RowComboBox->setCurrentText("createAndGo");
+    OwnerComboBox->setCurrentText("acl");
+    PermitComboBoxChange();
+    ShowRowSelected(false);
+}
+
+void TIPRuleForm::RowClicked(bool selected) {
+    // The rule's keys, protocol, ICMP type and code are fixed once it exists.
+    for (QWidget* fixed : std::initializer_list<QWidget*>{ProtocolComboBox, cbxProtocol, TypeEdit, CodeEdit, cbxType, cbxCode}) {
+        if (selected) DisableControl(fixed);
+        else EnableControl(fixed);
+    }
+    DisableControl(SrcMacAddressEdit);
+    DisableControl(OwnerComboBox);
+    // The binder has enabled every bound control: the row's action decides again.
+    PermitComboBoxChange();
+}
+
+void TIPRuleForm::ResetInputs() {
+    for (QLineEdit* edit : {IPRuleEdit, AccessIDEdit, VLANEdit, SourceIPEdit, DestIPEdit, DSCPEdit, SourcePortEdit,
+                            DestPortEdit, FlagEdit, ProtocolIDEdit, UserMaskEdit, PriorityEdit, DSCPValueEdit, RxRateEdit,
+                            edtTimeRange, SrcMacAddressEdit, TypeEdit, CodeEdit})
+        edit->clear();
+    UncheckButtonClick();
+    for (QWidget* open : std::initializer_list<QWidget*>{ProtocolComboBox, cbxProtocol, cbxType, TypeEdit, CodeEdit, cbxCode})
+        EnableControl(open);
+    DisableControl(SrcMacAddressEdit);
+    DisableControl(OwnerComboBox);
+    if (PortSelector) PortSelector->UncheckAll();
+}
+
+void TIPRuleForm::GetButtonClick() {
+    PermitComboBoxChange();
+    RefreshClick();
+}
+
+void TIPRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
+
+void TIPRuleForm::CheckButtonClick() { Editor->CheckAll(); }
+
+void TIPRuleForm::UncheckButtonClick() {
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) {
+        if (field.Box == MirrorIDCheckBox) continue;
+        if ((field.Box == cbxPriority || field.Box == cbxReplacePriority) && !field.Box->isEnabled()) continue;
+        field.Box->setChecked(false);
+    }
+}
+
+bool TIPRuleForm::Validate() {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (IPRuleEdit->text().isEmpty()) return refuse(QStringLiteral("IP Rule ID must be set."), IPRuleEdit);
+    if (AccessIDEdit->text().isEmpty()) return refuse(QStringLiteral("IP Rule Access ID must be set."), AccessIDEdit);
+    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
+    if (MirrorIDCheckBox->isChecked() && MirrorIDEdit->text().isEmpty())
+        return refuse(QStringLiteral("Mirror Group ID checked but it is empty"), MirrorIDEdit);
+    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
+    return true;
+}
+
+std::vector<int> TIPRuleForm::FieldSelection() const {
+    std::vector<int> out = Editor->Exclusions(true);
+    if (cbxProtocol->isChecked()) {
+        const auto range = [&](int from, int to) {
+            for (int i = from; i <= to; ++i) out.push_back(i);
+        };
+        const QString protocol = ProtocolComboBox->currentText();
+        if (protocol == "none") range(Protocol, UserMask);
+        else if (protocol == "icmp") range(Igmp, UserMask);
+        else if (protocol == "igmp") {
+            out.push_back(Icmp);
+            range(SourcePort, UserMask);
+        } else if (protocol == "tcp") out.insert(out.end(), {Icmp, Igmp, ProtocolIdCol, UserMask});
+        else if (protocol == "udp") out.insert(out.end(), {Icmp, Igmp, FlagBits, ProtocolIdCol, UserMask});
+        else if (protocol == "protocolId") range(Icmp, DestPort);
+    }
+    const std::vector<int> priority = Editor->PriorityExclusions(ListView1->currentItem(), EnablePriority);
+    out.insert(out.end(), priority.begin(), priority.end());
+    return out;
+}
+
+void TIPRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
+    if (!MayWrite()) return;
+    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
+    PermitComboBoxChange();
+}
+
+void TIPRuleForm::AddButtonClick() {
+    if (!Validate()) return;
+    if (FindAclRow(ListView1, {IPRuleEdit->text(), AccessIDEdit->text()})) {
+        ShowMessage(QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."));
+        IPRuleEdit->setFocus();
+        return;
+    }
+    if (!cbxPermit->isChecked()) {
+        ShowMessage(QStringLiteral("Permit option must be checked."));
+        PermitComboBox->setFocus();
+        return;
+    }
+    Write(FieldSelection(), CreateAndGoItem);
+}
+
+void TIPRuleForm::EditButtonClick() {
+    QTreeWidgetItem* row = ListView1->currentItem();
+    if (!row || !Validate()) return;
+    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+}
+
+void TIPRuleForm::DeleteButtonClick() {
+    if (!ListView1->currentItem()) return;
+    Write(AllButKeysAnd(RowStatus), DestroyItem);
+}

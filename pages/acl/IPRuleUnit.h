@@ -1,0 +1,58 @@
+#pragma once
+
+#include "AclRuleEditor.h"
+#include "DedicatedPage.h"
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TStackingPortUitForm;
+
+// "IP Rule": the IPv4 access rules; a check box beside every optional field decides whether it travels.
+class TIPRuleForm : public TDedicatedPage {
+    Q_OBJECT
+
+public:
+    explicit TIPRuleForm(QWidget* owner);
+
+    QTreeWidget* ListView1;
+    QTabWidget* PageControl1;
+    TStackingPortUitForm* PortSelector = nullptr;
+    QLineEdit *IPRuleEdit, *AccessIDEdit, *VLANEdit, *SourceIPEdit, *DestIPEdit, *DSCPEdit, *SourcePortEdit,
+        *DestPortEdit, *FlagEdit, *ProtocolIDEdit, *UserMaskEdit, *PriorityEdit, *DSCPValueEdit, *RxRateEdit,
+        *edtTimeRange, *SrcMacAddressEdit, *TypeEdit, *CodeEdit, *MirrorIDEdit;
+    QComboBox *ProtocolComboBox, *RuleIcmpComboBox, *RuleIgmpComboBox, *PriorityComboBox, *ReplaceComboBox,
+        *EnableReplComboBox, *PermitComboBox, *RowComboBox, *OwnerComboBox;
+    QCheckBox *cbxVlan, *cbxSourceIP, *cbxDestIP, *cbxDscp, *cbxProtocol, *cbxRuleIcmp, *cbxRuleIgmp, *cbxSourcePort,
+        *cbxDestPort, *cbxFBs, *cbxProtocolID, *cbxUserMask, *cbxEnablePriority, *cbxPriority, *cbxReplacePriority,
+        *cbxEnableReplaceDscp, *cbxValue, *cbxPermit, *cbxRxRate, *cbxTimeRange, *cbxType, *cbxCode, *MirrorIDCheckBox;
+    QPushButton *CheckButton, *UncheckButton;
+    KySNMPRequest2Edits* Binder = nullptr;
+
+    void GetButtonClick();
+    void EditButtonClick();
+    void AddButtonClick();
+    void DeleteButtonClick();
+    void CheckButtonClick();
+    void UncheckButtonClick();
+    void PermitComboBoxChange();
+
+protected:
+    void ResetInputs() override;
+
+private:
+    void BuildLayout();
+    void FormCreate();
+    void RowClicked(bool selected);
+    bool Validate();
+    std::vector<int> FieldSelection() const;
+    void Write(const std::vector<int>& excluded, int rowStatusItem);
+
+    std::unique_ptr<TAclRuleEditor> Editor;
+};
