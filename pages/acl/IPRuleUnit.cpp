@@ -207,8 +207,10 @@ void TIPRuleForm::RowClicked(bool selected) {
     }
     DisableControl(SrcMacAddressEdit);
     DisableControl(OwnerComboBox);
-    // The binder has enabled every bound control: the row's action decides again.
+    // The binder has enabled every bound control: the row's action decides again. Without a row the
+    // editor is reset after it, so the priority boxes it checked start unchecked.
     PermitComboBoxChange();
+    if (!selected) UncheckButtonClick();
 }
 
 void TIPRuleForm::ResetInputs() {
@@ -281,6 +283,7 @@ void TIPRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
     if (!MayWrite()) return;
     GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
     PermitComboBoxChange();
+    UncheckButtonClick();
 }
 
 void TIPRuleForm::AddButtonClick() {
