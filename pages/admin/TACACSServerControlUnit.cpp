@@ -1,0 +1,100 @@
+#include "TACACSServerControlUnit.h"
+
+#include "KyIPv4.h"
+#include "Oid_security.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { GroupName, Address, Protocol, RowState };
+
+}  // namespace
+
+TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 433, .Height = 235, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("Server Control Form"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TAAASrvCtrlForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* grid = new QGridLayout();
+    columns->addLayout(grid, 1);
+    edtSrvGrpName = new QLineEdit(Client);
+    edtSrvGrpName->setObjectName(QStringLiteral("edtSrvGrpName"));
+    edtSrvIP = new QLineEdit(Client);
+    edtSrvIP->setObjectName(QStringLiteral("edtSrvIP"));
+    cbxAuthPtcl = new QComboBox(Client);
+    cbxAuthPtcl->setObjectName(QStringLiteral("cbxAuthPtcl"));
+    cbxOper = new QComboBox(Client);
+    cbxOper->setObjectName(QStringLiteral("cbxOper"));
+    const std::pair<const char*, QWidget*> rows[] = {{"Server Group Name", edtSrvGrpName},
+                                                     {"Server IP Address", edtSrvIP},
+                                                     {"Server Authentication Protocol", cbxAuthPtcl},
+                                                     {"Operate", cbxOper}};
+    int row = 0;
+    for (const auto& [label, control] : rows) {
+        grid->addWidget(new QLabel(QLatin1String(label), Client), row, 0);
+        grid->addWidget(control, row++, 1);
+    }
+    grid->setRowStretch(row, 1);
+    lvOper = new QTreeWidget(Client);
+    lvOper->setObjectName(QStringLiteral("lvOper"));
+    lvOper->hide();
+
+    auto* pnlBtn = new QVBoxLayout();
+    columns->addLayout(pnlBtn);
+    SetButton = NewPageButton(Client, "btnSet", QStringLiteral("Set"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    pnlBtn->addWidget(SetButton);
+    pnlBtn->addWidget(CloseButton);
+    pnlBtn->addStretch(1);
+    connect(SetButton, &QPushButton::clicked, this, &TAAASrvCtrlForm::btnSetClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TAAASrvCtrlForm::CloseClick);
+}
+
+void TAAASrvCtrlForm::FormCreate() {
+    Binder = CreateBinder({.Table = AAASrvCtrlVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 3,
+                           .Main = true,
+                           .List = lvOper,
+                           .Bind = [&](KySNMPRequest2Edits& binder) {
+                               binder.BindEdits(GroupName, "%s{l15}", {edtSrvGrpName});
+                               binder.BindEdits(Address, "%s{l16}", {edtSrvIP});
+                               binder.BindComboBox(Protocol, cbxAuthPtcl);
+                               binder.BindComboBox(RowState, cbxOper);
+                           }});
+}
+
+void TAAASrvCtrlForm::btnSetClick() {
+    if (!Binder) return;
+    const std::pair<bool, const char*> checks[] = {
+        {edtSrvGrpName->text().isEmpty(), "Please input Server Group Name."},
+        {edtSrvIP->text().isEmpty(), "Please input Server IP Address."},
+        // The address becomes part of the member's instance: only a whole, valid address may.
+        {!parseIPv4Address(edtSrvIP->text().toStdString()), "Server IP Address is not a valid IP address."},
+        {cbxAuthPtcl->currentIndex() < 0, "Please choose Server Authentication Protocol."},
+        {cbxOper->currentIndex() < 0, "Please choose Operate."},
+    };
+    for (const auto& [failed, text] : checks) {
+        if (!failed) continue;
+        ShowMessage(QString::fromUtf8(text));
+        return;
+    }
+    try {
+        Binder->Request.Active = 1;
+        MaskedSet({}, -1, -1, 0);
+    } catch (const std::exception& error) {
+        Report(error);
+    }
+}
