@@ -1,6 +1,7 @@
 #include "SSLManagementTable.h"
 
 #include "Oid_security.h"
+#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -102,13 +103,7 @@ QChar TSSLManagementForm::CipherSuitesDigit() const {
 }
 
 void TSSLManagementForm::btnGetClick() {
-    if (!Binder) return;
-    try {
-        Binder->Request.Active = 1;
-        Binder->Get();
-    } catch (const std::exception& error) {
-        Report(error);
-    }
+    if (Binder) Reported(*this, [&] { Binder->Get(); });
 }
 
 void TSSLManagementForm::btnSetClick() {
@@ -124,10 +119,5 @@ void TSSLManagementForm::btnSetClick() {
     const QString read = edtciphersuites->text();
     const QChar low = read.size() == 2 && isHexDigit(read[1].toUpper()) ? read[1].toUpper() : QChar('0');
     edtciphersuites->setText(QString(CipherSuitesDigit()) + low);
-    try {
-        Binder->Request.Active = 1;
-        MaskedSet({}, -1, -1, 1);
-    } catch (const std::exception& error) {
-        Report(error);
-    }
+    Reported(*this, [&] { MaskedSet({}, -1, -1, 1); });
 }

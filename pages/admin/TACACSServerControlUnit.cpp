@@ -2,15 +2,12 @@
 
 #include "KyIPv4.h"
 #include "Oid_security.h"
+#include "SettingsFrame.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -26,9 +23,6 @@ TAAASrvCtrlForm::TAAASrvCtrlForm(QWidget* owner)
 }
 
 void TAAASrvCtrlForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* grid = new QGridLayout();
-    columns->addLayout(grid, 1);
     edtSrvGrpName = new QLineEdit(Client);
     edtSrvGrpName->setObjectName(QStringLiteral("edtSrvGrpName"));
     edtSrvIP = new QLineEdit(Client);
@@ -37,27 +31,15 @@ void TAAASrvCtrlForm::BuildLayout() {
     cbxAuthPtcl->setObjectName(QStringLiteral("cbxAuthPtcl"));
     cbxOper = new QComboBox(Client);
     cbxOper->setObjectName(QStringLiteral("cbxOper"));
-    const std::pair<const char*, QWidget*> rows[] = {{"Server Group Name", edtSrvGrpName},
-                                                     {"Server IP Address", edtSrvIP},
-                                                     {"Server Authentication Protocol", cbxAuthPtcl},
-                                                     {"Operate", cbxOper}};
-    int row = 0;
-    for (const auto& [label, control] : rows) {
-        grid->addWidget(new QLabel(QLatin1String(label), Client), row, 0);
-        grid->addWidget(control, row++, 1);
-    }
-    grid->setRowStretch(row, 1);
     lvOper = new QTreeWidget(Client);
     lvOper->setObjectName(QStringLiteral("lvOper"));
     lvOper->hide();
-
-    auto* pnlBtn = new QVBoxLayout();
-    columns->addLayout(pnlBtn);
     SetButton = NewPageButton(Client, "btnSet", QStringLiteral("Set"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    pnlBtn->addWidget(SetButton);
-    pnlBtn->addWidget(CloseButton);
-    pnlBtn->addStretch(1);
+    BuildSettingsFrame(Client,
+                       {{"Server Group Name", edtSrvGrpName}, {"Server IP Address", edtSrvIP},
+                        {"Server Authentication Protocol", cbxAuthPtcl}, {"Operate", cbxOper}},
+                       {SetButton, CloseButton});
     connect(SetButton, &QPushButton::clicked, this, &TAAASrvCtrlForm::btnSetClick);
     connect(CloseButton, &QPushButton::clicked, this, &TAAASrvCtrlForm::CloseClick);
 }
@@ -91,10 +73,5 @@ void TAAASrvCtrlForm::btnSetClick() {
         ShowMessage(QString::fromUtf8(text));
         return;
     }
-    try {
-        Binder->Request.Active = 1;
-        MaskedSet({}, -1, -1, 0);
-    } catch (const std::exception& error) {
-        Report(error);
-    }
+    Reported(*this, [&] { MaskedSet({}, -1, -1, 0); });
 }
