@@ -133,6 +133,8 @@ public:
                 t.rowStatus = parseColumnNumber(val);
             } else if (key == "entrystatus") {
                 t.entryStatus = parseColumnNumber(val);
+            } else if (key == "entryvalid") {
+                t.entryValid = static_cast<std::int32_t>(parseColumnNumber(val));
             } else {
                 throw std::invalid_argument("unknown table option '" + opt + "'");
             }

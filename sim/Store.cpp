@@ -199,7 +199,7 @@ std::variant<std::vector<Change>, SetError> Store::plan(const std::vector<Bindin
             auto [v, at] = *row.status;
             if (v == 2) {
                 removeRow();
-            } else if (v != 1) {
+            } else if (v != t.entryValid) {
                 return SetError{wrongValue, at};
             } else if (exists) {
                 setValues();

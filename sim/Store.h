@@ -3,6 +3,7 @@
 // columns, index forms, defaults and row-status semantics to SETs.
 #include "Value.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -26,7 +27,8 @@ struct Table {
     Oid entry;
     std::vector<IndexKind> index;
     unsigned rowStatus = 0;   // column holding an RFC 2579 RowStatus, 0 when none
-    unsigned entryStatus = 0; // column where 1 "valid" creates and 2 "invalid" deletes the row, 0 when none
+    unsigned entryStatus = 0; // column where "valid" creates and 2 "invalid" deletes the row, 0 when none
+    std::int32_t entryValid = 1; // the "valid" value of the entry status column
     std::map<unsigned, Column> columns;
 
     // Whether an instance suffix is a well-formed index of this table.
