@@ -34,15 +34,8 @@ void TARPIPv6ControlEditForm::BuildLayout() {
     cbxRowStatus = AddComboRow(grid, this, "cbxRowStatus", QStringLiteral("Status"));
     cbxState = NewHiddenCombo(this, "cbxState");
     edtAddress->setMinimumWidth(260);
-    auto* buttons = new QHBoxLayout();
-    rows->addLayout(buttons);
-    buttons->addStretch(1);
-    btnSet = NewPageButton(this, "btnSet", QStringLiteral("Set"));
-    btnClose = NewPageButton(this, "btnClose", QStringLiteral("Close"));
-    buttons->addWidget(btnSet);
-    buttons->addWidget(btnClose);
+    btnSet = AddDialogButtonRow(rows, this, "btnSet", QStringLiteral("Set"), "btnClose");
     connect(btnSet, &QPushButton::clicked, this, &TARPIPv6ControlEditForm::btnSetClick);
-    connect(btnClose, &QPushButton::clicked, this, &TARPIPv6ControlEditForm::reject);
 }
 
 void TARPIPv6ControlEditForm::Bind(KySNMPRequest2Edits& binder) {

@@ -23,7 +23,6 @@ public:
     QComboBox* cbxRowStatus;
     QComboBox* cbxState;  // hidden: the reach state
     QPushButton* btnSet;
-    QPushButton* btnClose;
 
     void PrepareAdd() override;
     void btnSetClick();

@@ -40,16 +40,8 @@ void TDHCPPoolEdtForm::BuildLayout() {
         if (position != TDHCPPoolForm::Name) Fields.push_back({box, control, position});
         return box;
     };
-    auto edit = [&](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        return e;
-    };
-    auto combo = [&](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QLatin1String(name));
-        return c;
-    };
+    auto edit = [this](const char* name) { return NewNamedEdit(this, name); };
+    auto combo = [this](const char* name) { return NewNamedCombo(this, name); };
     using P = TDHCPPoolForm;
     cbxName = row("cbxName", QStringLiteral("Name"), edtName = edit("edtName"), P::Name);
     cbxAddress = row("cbxAddress", QStringLiteral("Network Address"), edtAddress = edit("edtAddress"), P::NetworkAddress);

@@ -26,15 +26,8 @@ void TDNSCtrlAddForm::BuildLayout() {
     edtIP = AddEditRow(grid, this, "edtIP", QStringLiteral("IP Address"));
     cbxState = AddComboRow(grid, this, "cbxState", QStringLiteral("State"));
     edtName->setMinimumWidth(220);
-    auto* buttons = new QHBoxLayout();
-    rows->addLayout(buttons);
-    buttons->addStretch(1);
-    btnAdd = NewPageButton(this, "btnAdd", QStringLiteral("Add"));
-    btnClose = NewPageButton(this, "btnClose", QStringLiteral("Close"));
-    buttons->addWidget(btnAdd);
-    buttons->addWidget(btnClose);
+    btnAdd = AddDialogButtonRow(rows, this, "btnAdd", QStringLiteral("Add"), "btnClose");
     connect(btnAdd, &QPushButton::clicked, this, &TDNSCtrlAddForm::btnAddClick);
-    connect(btnClose, &QPushButton::clicked, this, &TDNSCtrlAddForm::reject);
 }
 
 void TDNSCtrlAddForm::Bind(KySNMPRequest2Edits& binder) {

@@ -21,7 +21,6 @@ public:
     QLineEdit* edtIP;
     QComboBox* cbxState;
     QPushButton* btnAdd;
-    QPushButton* btnClose;
 
     void PrepareAdd() override;
     void btnAddClick();

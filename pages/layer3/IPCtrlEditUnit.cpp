@@ -3,6 +3,7 @@
 #include "AddressChecks.h"
 #include "IPCtrlUnit.h"
 #include "KySNMPRequest2Edits.h"
+#include "TBasicFormUnit.h"
 #include "TablePageLayout.h"
 
 #include <QCheckBox>
@@ -52,16 +53,8 @@ void TIPCtrlEdtForm::BuildLayout() {
         Fields.push_back({check, position});
         return check;
     };
-    auto edit = [&](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        return e;
-    };
-    auto combo = [&](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QLatin1String(name));
-        return c;
-    };
+    auto edit = [this](const char* name) { return NewNamedEdit(this, name); };
+    auto combo = [this](const char* name) { return NewNamedCombo(this, name); };
     using P = TIpCtrlForm;
     InterfaceNameCheckBox = box("InterfaceNameCheckBox", QStringLiteral("Interface Name"), P::InterfaceName);
     addRow(InterfaceNameCheckBox, edtInterface = edit("edtInterface"));
@@ -100,6 +93,7 @@ void TIPCtrlEdtForm::BuildLayout() {
     grid->setRowStretch(grid->rowCount(), 1);
 
     edtIndex->setEnabled(false);
+    edtIpv6Addr->setMinimumWidth(270);
     edtIpv6Addr->setReadOnly(true);
     edtIPv6Prefix->setReadOnly(true);
 
@@ -158,6 +152,7 @@ void TIPCtrlEdtForm::PrepareAdd() {
 void TIPCtrlEdtForm::PrepareEdit() {
     TPageEditDialog::PrepareEdit();
     UncheckButtonClick();
+    TBasicForm::DisableControl(edtIndex);
     InterfaceNameCheckBox->setEnabled(false);
     InterfaceNameCheckBox->setChecked(true);
     btnSet->setText(QStringLiteral("Edit"));

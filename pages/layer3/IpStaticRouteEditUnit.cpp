@@ -37,15 +37,8 @@ void TIpStaticRouteEditForm::BuildLayout() {
     NextHopEdit = AddEditRow(grid, this, "NextHopEdit", QStringLiteral("Next Hop"));
     MetricEdit = AddEditRow(grid, this, "MetricEdit", QStringLiteral("Metric"));
     cbxStatus = AddComboRow(grid, this, "cbxStatus", QStringLiteral("Status"));
-    auto* buttons = new QHBoxLayout();
-    rows->addLayout(buttons);
-    buttons->addStretch(1);
-    SetButton = NewPageButton(this, "SetButton", QStringLiteral("Set"));
-    CloseButton = NewPageButton(this, "CloseButton", QStringLiteral("Close"));
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
+    SetButton = AddDialogButtonRow(rows, this, "SetButton", QStringLiteral("Set"), "CloseButton");
     connect(SetButton, &QPushButton::clicked, this, &TIpStaticRouteEditForm::SetButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TIpStaticRouteEditForm::reject);
 }
 
 void TIpStaticRouteEditForm::Bind(KySNMPRequest2Edits& binder) {

@@ -28,7 +28,6 @@ public:
     QLineEdit* MetricEdit;
     QComboBox* cbxStatus;
     QPushButton* SetButton;
-    QPushButton* CloseButton;
 
     void FormActivate();
     void SetButtonClick();

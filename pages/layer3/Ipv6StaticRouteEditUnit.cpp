@@ -38,15 +38,8 @@ void TIpv6StaticRouteEditForm::BuildLayout() {
     cbxStatus = AddComboRow(grid, this, "cbxStatus", QStringLiteral("Status"));
     cbxBackup = AddComboRow(grid, this, "cbxBackup", QStringLiteral("Backup State"));
     edtDst->setMinimumWidth(260);
-    auto* buttons = new QHBoxLayout();
-    rows->addLayout(buttons);
-    buttons->addStretch(1);
-    btnSet = NewPageButton(this, "btnSet", QStringLiteral("Set"));
-    btnClose = NewPageButton(this, "btnClose", QStringLiteral("Close"));
-    buttons->addWidget(btnSet);
-    buttons->addWidget(btnClose);
+    btnSet = AddDialogButtonRow(rows, this, "btnSet", QStringLiteral("Set"), "btnClose");
     connect(btnSet, &QPushButton::clicked, this, &TIpv6StaticRouteEditForm::btnSetClick);
-    connect(btnClose, &QPushButton::clicked, this, &TIpv6StaticRouteEditForm::reject);
 }
 
 void TIpv6StaticRouteEditForm::Bind(KySNMPRequest2Edits& binder) {

@@ -29,7 +29,6 @@ public:
     QComboBox* cbxStatus;
     QComboBox* cbxBackup;
     QPushButton* btnSet;
-    QPushButton* btnClose;
 
     void FormActivate();
     void btnSetClick();

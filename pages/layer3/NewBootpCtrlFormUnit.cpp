@@ -33,15 +33,8 @@ void TNewBootpCtrlForm::BuildLayout() {
     rows->addLayout(grid);
     Edit1 = AddEditRow(grid, this, "Edit1", QStringLiteral("Interface Name"));
     Edit2 = AddEditRow(grid, this, "Edit2", QStringLiteral("DHCP Server IP"));
-    auto* buttons = new QHBoxLayout();
-    rows->addLayout(buttons);
-    buttons->addStretch(1);
-    DeleteBtn = NewPageButton(this, "DeleteBtn", QStringLiteral("Set"));
-    BitBtn1 = NewPageButton(this, "BitBtn1", QStringLiteral("Close"));
-    buttons->addWidget(DeleteBtn);
-    buttons->addWidget(BitBtn1);
+    DeleteBtn = AddDialogButtonRow(rows, this, "DeleteBtn", QStringLiteral("Set"), "BitBtn1");
     connect(DeleteBtn, &QPushButton::clicked, this, &TNewBootpCtrlForm::DeleteBtnClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TNewBootpCtrlForm::reject);
 }
 
 void TNewBootpCtrlForm::Bind(KySNMPRequest2Edits& binder) {

@@ -19,7 +19,6 @@ public:
     QLineEdit* Edit1;  // interface name
     QLineEdit* Edit2;  // server address
     QPushButton* DeleteBtn;  // "Set"
-    QPushButton* BitBtn1;    // "Close"
 
     void DeleteBtnClick();
 

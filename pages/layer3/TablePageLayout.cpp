@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,8 @@ TTablePageLayout BuildTablePageLayout(QWidget* client, const char* listName) {
     auto* list = new QTreeWidget(client);
     list->setObjectName(QLatin1String(listName));
     list->setRootIsDecorated(false);
+    // Addresses in full: the columns follow their widest cell.
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     columns->addWidget(list, 1);
     auto* buttons = new QVBoxLayout();
     columns->addLayout(buttons);
@@ -35,10 +38,21 @@ QPushButton* AddColumnButton(QVBoxLayout* column, QWidget* parent, const char* n
     return button;
 }
 
-QLineEdit* AddEditRow(QGridLayout* grid, QWidget* parent, const char* name, const QString& caption) {
-    const int row = grid->rowCount();
+QLineEdit* NewNamedEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QComboBox* NewNamedCombo(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    return combo;
+}
+
+QLineEdit* AddEditRow(QGridLayout* grid, QWidget* parent, const char* name, const QString& caption) {
+    const int row = grid->rowCount();
+    QLineEdit* edit = NewNamedEdit(parent, name);
     grid->addWidget(new QLabel(caption, parent), row, 0);
     grid->addWidget(edit, row, 1);
     return edit;
@@ -46,16 +60,27 @@ QLineEdit* AddEditRow(QGridLayout* grid, QWidget* parent, const char* name, cons
 
 QComboBox* AddComboRow(QGridLayout* grid, QWidget* parent, const char* name, const QString& caption) {
     const int row = grid->rowCount();
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
+    QComboBox* combo = NewNamedCombo(parent, name);
     grid->addWidget(new QLabel(caption, parent), row, 0);
     grid->addWidget(combo, row, 1);
     return combo;
 }
 
+QPushButton* AddDialogButtonRow(QVBoxLayout* rows, QDialog* dialog, const char* actionName, const QString& action,
+                                const char* closeName) {
+    auto* buttons = new QHBoxLayout();
+    rows->addLayout(buttons);
+    buttons->addStretch(1);
+    QPushButton* actionButton = NewPageButton(dialog, actionName, action);
+    QPushButton* closeButton = NewPageButton(dialog, closeName, QStringLiteral("Close"));
+    buttons->addWidget(actionButton);
+    buttons->addWidget(closeButton);
+    QObject::connect(closeButton, &QPushButton::clicked, dialog, &QDialog::reject);
+    return actionButton;
+}
+
 QComboBox* NewHiddenCombo(QWidget* parent, const char* name) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
+    QComboBox* combo = NewNamedCombo(parent, name);
     combo->hide();
     return combo;
 }

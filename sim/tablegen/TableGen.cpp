@@ -27,6 +27,8 @@ const std::map<std::string, int> RowsWithReadableKeys = {
     {"VLanPortInfomationVars", 1}, {"dot3ControlVars2", 0}, {"dot3PauseVars2", 0},
     {"PortInformationVars", 0}, {"PortConfigurationVars", 0}, {"PanelLinkStatusVars", 0},
     {"PanelStackLedStatusVars", 0},
+    // Indexed also by a readable column: the next hop of an IPv6 route, the interface of a neighbour.
+    {"Ipv6StaticRouteVars", 4}, {"ARPIPV6ControlVars", 3},
 };
 
 struct OidLess {
