@@ -133,6 +133,19 @@ public:
                 t.rowStatus = parseColumnNumber(val);
             } else if (key == "entrystatus") {
                 t.entryStatus = parseColumnNumber(val);
+            } else if (key == "mirror") {
+                // COL:PART[,COL:PART...], the part counted from 1 in index= order
+                std::size_t start = 0;
+                while (start < val.size()) {
+                    auto comma = val.find(',', start);
+                    if (comma == std::string::npos) comma = val.size();
+                    const std::string pair = val.substr(start, comma - start);
+                    const auto colon = pair.find(':');
+                    if (colon == std::string::npos) throw std::invalid_argument("mirror needs COL:PART");
+                    const unsigned part = parseColumnNumber(pair.substr(colon + 1));
+                    t.mirrors[parseColumnNumber(pair.substr(0, colon))] = part - 1;
+                    start = comma + 1;
+                }
             } else if (key == "entryvalid") {
                 t.entryValid = static_cast<std::int32_t>(parseColumnNumber(val));
             } else {

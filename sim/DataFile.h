@@ -6,7 +6,8 @@
 //   OID [ro|rw] TYPE VALUE [| VALUE ...]     an instance; several values are served in turn, one per read
 //   @table ENTRY-OID index=KIND[,KIND...] [rowstatus=COL] [entrystatus=COL [entryvalid=N]]
 //   (an entry status column creates its row with the value "valid", 1 unless entryvalid says, and
-//   deletes it with 2 "invalid")
+//   deletes it with 2 "invalid"; mirror=COL:PART[,...] makes a readable column of a row created by a SET
+//   repeat that part of its index, counted from 1)
 //   @column COL ro|rw TYPE [DEFAULT]          a column of the table declared last
 //   @include FILE                             another data file, relative to this one
 // TYPE is INTEGER, STRING, OID, IPADDRESS, COUNTER32, GAUGE32, TIMETICKS, COUNTER64 or NULL; TIMETICKS

@@ -56,6 +56,29 @@ bool Table::validIndex(const Oid& s) const
     return pos == s.size() && !s.empty();
 }
 
+std::string Table::indexPart(const Oid& s, std::size_t part) const
+{
+    std::size_t pos = 0;
+    for (std::size_t k = 0; k <= part && k < index.size(); ++k) {
+        std::size_t start = pos;
+        switch (index[k]) {
+        case IndexKind::Integer: ++pos; start = pos; break;
+        case IndexKind::IpAddress: takeOctets(s, pos, 4); break;
+        case IndexKind::Mac: takeOctets(s, pos, 6); break;
+        case IndexKind::Ipv6: takeOctets(s, pos, 16); break;
+        case IndexKind::String: takeLengthPrefixed(s, pos); ++start; break;
+        case IndexKind::Implied: pos = s.size(); break;
+        case IndexKind::InetAddress: ++pos; takeLengthPrefixed(s, pos); start += 2; break;
+        }
+        if (k == part) {
+            std::string octets;
+            for (std::size_t i = start; i < pos && i < s.size(); ++i) octets += static_cast<char>(s[i]);
+            return octets;
+        }
+    }
+    return {};
+}
+
 void Store::indexObjects()
 {
     objectNames_.clear();
@@ -155,7 +178,7 @@ std::variant<std::vector<Change>, SetError> Store::plan(const std::vector<Bindin
         // else the column default. False when one stays empty.
         auto complete = [&](bool useStored) {
             for (const auto& [number, column] : t.columns) {
-                if (row.values.count(number) || column.defaultValue) continue;
+                if (row.values.count(number) || column.defaultValue || t.mirrors.count(number)) continue;
                 if (useStored && objects_.count(instanceOid(t, number, row.index))) continue;
                 return false;
             }
@@ -165,7 +188,12 @@ std::variant<std::vector<Change>, SetError> Store::plan(const std::vector<Bindin
             for (const auto& [number, column] : t.columns) {
                 if (auto v = row.values.find(number); v != row.values.end())
                     put(number, v->second.first);
-                else if (column.defaultValue)
+                else if (auto mirror = t.mirrors.find(number); mirror != t.mirrors.end()) {
+                    Value v;
+                    v.type = column.type;
+                    v.octets = t.indexPart(row.index, mirror->second);
+                    put(number, v);
+                } else if (column.defaultValue)
                     put(number, *column.defaultValue);
             }
             if (status) put(t.rowStatus, *status);

@@ -29,10 +29,15 @@ struct Table {
     unsigned rowStatus = 0;   // column holding an RFC 2579 RowStatus, 0 when none
     unsigned entryStatus = 0; // column where "valid" creates and 2 "invalid" deletes the row, 0 when none
     std::int32_t entryValid = 1; // the "valid" value of the entry status column
+    // Readable columns that repeat a part of the index (column -> part, from 0): a row made by a SET
+    // serves them as its index says.
+    std::map<unsigned, std::size_t> mirrors;
     std::map<unsigned, Column> columns;
 
     // Whether an instance suffix is a well-formed index of this table.
     bool validIndex(const Oid& suffix) const;
+    // The octets of one part of a well-formed index (an integer part gives none).
+    std::string indexPart(const Oid& suffix, std::size_t part) const;
 };
 
 struct Object {

@@ -92,6 +92,9 @@ TEST_F(Ipv6PagesTest, RoutesAreCreatedWithCreateAndGoAndDestroyedWithTheirBackup
         EXPECT_EQ(setsUnder(sim->log(), RouteEntry),
                   (std::vector<std::vector<std::string>>{{"5." + added + "=7", "8." + added + "=4", "9." + added + "=3"}}));
         EXPECT_EQ(sim->value(RouteEntry + "8." + added), std::optional<std::string>("INTEGER 1"));
+        EXPECT_EQ(sim->value(RouteEntry + "4." + added),
+                  std::optional<std::string>("STRING 0x20010db80020000000000000000000fe"))
+            << "the new route lists its next hop";
 
         const std::string lab = octetIndex("20010db8010000000000000000000000") + ".48." + textIndex("ipif20") + "." +
                                 octetIndex("20010db80020000000000000000000fe");
@@ -157,6 +160,7 @@ TEST_F(Ipv6PagesTest, NeighboursAreAddedWithCheckedKeysAndDestroyed) {
         EXPECT_EQ(setsUnder(sim->log(), NeighbourEntry), (std::vector<std::vector<std::string>>{{"5." + added + "=4"}}))
             << answers.Texts.join("|").toStdString();
         EXPECT_EQ(page->ListView1->topLevelItemCount(), 4) << "read again before the dialog closed";
+        EXPECT_EQ(sim->value(NeighbourEntry + "3." + added), std::optional<std::string>("STRING 0x697069663130"));
 
         page->ListView1->setCurrentItem(page->ListView1->topLevelItem(0));
         const std::string first = octetIndex("20010db80010000000000000000000fd") + "." + octetIndex("001b2c9a2b41") +
