@@ -172,6 +172,7 @@ TEST(SimBadInput, MalformedLineStopsTheStartWithFileLineAndReason)
         {"dangling separator", ok + "1.3.6.1.2.1.1.7.0 INTEGER 1 |\n", 2, "value missing after |"},
         {"duplicate object", ok + ok, 2, "object defined twice"},
         {"unknown directive", "@tabel 1.3.6.1.4.1.9.1 index=integer\n", 1, "unknown directive @tabel"},
+        {"mirror without its index part", "@table 1.3.6.1.4.1.9.1 index=integer mirror=2\n", 1, "mirror needs COL:PART"},
         {"column before table", "@column 2 ro INTEGER\n", 1, "@column before any @table"},
         {"unknown index kind", "@table 1.3.6.1.4.1.9.1 index=float\n", 1, "unknown index kind 'float'"},
         {"undeclared column", "@table 1.3.6.1.4.1.9.1 index=integer\n@column 2 ro INTEGER\n1.3.6.1.4.1.9.1.3.1 INTEGER 1\n", 3,
