@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,8 +17,12 @@ TTablePageLayout BuildTablePageLayout(QWidget* client, const char* listName) {
     auto* list = new QTreeWidget(client);
     list->setObjectName(QLatin1String(listName));
     list->setRootIsDecorated(false);
-    // Addresses in full: the columns follow their widest cell.
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Addresses in full: the columns follow their widest cell as the rows come in and are filled.
+    auto fit = [list] {
+        for (int column = 0; column < list->columnCount(); ++column) list->resizeColumnToContents(column);
+    };
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, fit);
+    QObject::connect(list->model(), &QAbstractItemModel::dataChanged, list, fit);
     columns->addWidget(list, 1);
     auto* buttons = new QVBoxLayout();
     columns->addLayout(buttons);
