@@ -7,6 +7,7 @@
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
 #include "LoginMethodListUnit.h"
+#include "MultiConfigControlFormUnit.h"
 #include "ProbeBasicInformationFormUnit.h"
 #include "RampartCtrlFormUnit.h"
 #include "SSLManagementTable.h"
@@ -28,5 +29,6 @@ void RegisterAdminPages() {
     RegisterPage<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
     RegisterPage<TProbeBasicInformationForm>("TProbeBasicInformationForm");
     RegisterPage<TSystemLogHostForm>("TSystemLogHostForm");
+    RegisterPage<TMultipleConfigControlForm>("TMultipleConfigControlForm");
     RegisterPage<TAboutForm>("TAboutForm");
 }
