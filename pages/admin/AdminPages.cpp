@@ -1,11 +1,13 @@
 #include "AdminPages.h"
 
 #include "CurrentTime.h"
+#include "DDMPages.h"
 #include "DedicatedPage.h"
 #include "EnableMethodListUnit.h"
 #include "EquipmentBasicInfoFormUnit.h"
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
+#include "MainUnit.h"
 #include "LoginMethodListUnit.h"
 #include "MultiConfigControlFormUnit.h"
 #include "ProbeBasicInformationFormUnit.h"
@@ -31,4 +33,9 @@ void RegisterAdminPages() {
     RegisterPage<TSystemLogHostForm>("TSystemLogHostForm");
     RegisterPage<TMultipleConfigControlForm>("TMultipleConfigControlForm");
     RegisterPage<TAboutForm>("TAboutForm");
+    const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
+    RegisterDialogOpener("showDDMSettingsPage", [](QWidget*) { return makeDDMSettingsPage(); });
+    RegisterDialogOpener("showDDMStatusTablePage", [scale](QWidget*) { return makeDDMStatusTablePage(scale()); });
+    RegisterDialogOpener("showDDMThresholdTablePage", [scale](QWidget*) { return makeDDMThresholdTablePage(scale()); });
+    RegisterDialogOpener("showDDMPortTablePage", [scale](QWidget*) { return makeDDMPortTablePage(scale()); });
 }
