@@ -59,10 +59,11 @@ std::unique_ptr<KySNMPRequest2Edits> binder(TConfigForm& form, const KySNMPVarDe
     return made;
 }
 
+// A table page without Add and Delete.
 template <typename Binder = KySNMPRequest2Edits>
-std::unique_ptr<QDialog> tablePage(const KySNMPVarDesc* table, int keyCount, double scale) {
+std::unique_ptr<QDialog> tablePage(const KySNMPVarDesc* table, std::uint8_t itemType, int keyCount, double scale) {
     auto form = std::make_unique<TConfigForm>();
-    form->MakeListView(binder<Binder>(*form, table, MVT_UMV, keyCount), -1, {}, -1, {});
+    form->MakeListView(binder<Binder>(*form, table, itemType, keyCount), -1, {}, -1, {});
     form->resize(form->width(), int(TableHeight * scale));
     return form;
 }
@@ -76,15 +77,10 @@ std::unique_ptr<QDialog> makeDDMSettingsPage() {
     return form;
 }
 
-std::unique_ptr<QDialog> makeDDMStatusTablePage(double scale) {
-    auto form = std::make_unique<TConfigForm>();
-    form->MakeListView(binder(*form, DDMStatusVars, MVT_FMV, 1), -1, {}, -1, {});
-    form->resize(form->width(), int(TableHeight * scale));
-    return form;
-}
+std::unique_ptr<QDialog> makeDDMStatusTablePage(double scale) { return tablePage(DDMStatusVars, MVT_FMV, 1, scale); }
 
 std::unique_ptr<QDialog> makeDDMThresholdTablePage(double scale) {
-    return tablePage<NewRequest2EditsForDDMThreshold>(DDMThresholdVars, 2, scale);
+    return tablePage<NewRequest2EditsForDDMThreshold>(DDMThresholdVars, MVT_UMV, 2, scale);
 }
 
-std::unique_ptr<QDialog> makeDDMPortTablePage(double scale) { return tablePage(DDMPortVars, 1, scale); }
+std::unique_ptr<QDialog> makeDDMPortTablePage(double scale) { return tablePage(DDMPortVars, MVT_UMV, 1, scale); }
