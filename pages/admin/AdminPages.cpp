@@ -3,12 +3,14 @@
 #include "CurrentTime.h"
 #include "DDMPages.h"
 #include "DedicatedPage.h"
+#include "DiagnosticsInformationFormUnit.h"
 #include "EnableMethodListUnit.h"
 #include "EquipmentBasicInfoFormUnit.h"
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
 #include "MainUnit.h"
 #include "LoginMethodListUnit.h"
+#include "MacStatisticTableFormUnit.h"
 #include "MultiConfigControlFormUnit.h"
 #include "ProbeBasicInformationFormUnit.h"
 #include "RampartCtrlFormUnit.h"
@@ -32,6 +34,8 @@ void RegisterAdminPages() {
     RegisterPage<TProbeBasicInformationForm>("TProbeBasicInformationForm");
     RegisterPage<TSystemLogHostForm>("TSystemLogHostForm");
     RegisterPage<TMultipleConfigControlForm>("TMultipleConfigControlForm");
+    RegisterPage<TDiagnosticsInformationForm>("TDiagnosticsInformationForm");
+    RegisterPage<TMacStatisticTableForm>("TMacStatisticTableForm");
     RegisterPage<TAboutForm>("TAboutForm");
     const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
     RegisterDialogOpener("showDDMSettingsPage", [](QWidget*) { return makeDDMSettingsPage(); });

@@ -1,16 +1,13 @@
 #include "MultiConfigControlFormUnit.h"
 
+#include "ListFrame.h"
 #include "MultiConfigControlEditFormUnit.h"
 #include "Oid_device.h"
 #include "SettingsFrame.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -28,22 +25,10 @@ TMultipleConfigControlForm::TMultipleConfigControlForm(QWidget* owner)
 }
 
 void TMultipleConfigControlForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    ListView1 = new QTreeWidget(Client);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    columns->addWidget(ListView1, 1);
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
-    RowCounter = new QLabel(QStringLiteral("0"), Client);
-    RowCounter->setObjectName(QStringLiteral("StaticText1"));
-    RowCounter->setAlignment(Qt::AlignCenter);
-    RowCounter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    buttons->addWidget(RowCounter);
     RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "btnEdit", QStringLiteral("Edit"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    for (QPushButton* button : {RefreshButton, SetButton, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    ListView1 = BuildListFrame(*this, Client, {RefreshButton, SetButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::btnEditClick);
     connect(CloseButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::CloseClick);
