@@ -44,8 +44,13 @@ TDedicatedPage::TDedicatedPage(QWidget* owner, const TPageOptions& options) : TB
 }
 
 TDedicatedPage::~TDedicatedPage() {
-    // The page's own handlers must not run on a half-destroyed page.
-    if (ListView) QObject::disconnect(ListView, nullptr, this, nullptr);
+    // The page's own handlers must not run on a half-destroyed page: a list being destroyed still
+    // resets its model.
+    for (const QPointer<QTreeWidget>& list : WatchedLists) {
+        if (!list) continue;
+        QObject::disconnect(list, nullptr, this, nullptr);
+        QObject::disconnect(list->model(), nullptr, this, nullptr);
+    }
     FormClose();
 }
 
@@ -73,6 +78,7 @@ TStackingPortUitForm* TDedicatedPage::AddPortSelector(QTabWidget* pages, const Q
 
 void TDedicatedPage::WatchList(QTreeWidget* list, SelectHandler onSelectItem, bool inPageEditor) {
     ListView = list;
+    WatchedLists.emplace_back(list);
     InPageEditor = inPageEditor;
     // Counted after the rows changed, so the counter never lags behind the list.
     QAbstractItemModel* rows = list->model();

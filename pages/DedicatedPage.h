@@ -191,6 +191,7 @@ private:
     void SelectionCopied(QTreeWidgetItem* item, bool selected);
 
     std::vector<std::unique_ptr<KySNMPRequest2Edits>> Binders;  // in creation order
+    std::vector<QPointer<QTreeWidget>> WatchedLists;
     KySNMPRequest2Edits* Main = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* Panel0 = nullptr;

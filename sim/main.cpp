@@ -3,9 +3,13 @@
 #include "DataFile.h"
 
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -58,6 +62,11 @@ int main(int argc, char** argv)
         }
     }
     if (options.dataFile.empty()) return usage();
+
+    // A test program that crashed cannot stop us; its runner would wait on our inherited output for ever.
+    pid_t parent = getppid();
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) return 1;
 
     try {
         trvsim::Agent agent(trvsim::DataFile::load(options.dataFile), options);
