@@ -1,8 +1,15 @@
 #include "Layer2Pages.h"
 
+#include "DVStateUnit.h"
 #include "DedicatedPage.h"
+#include "DoubleVLANUnit.h"
+#include "GuestVlanFormUnit.h"
+#include "MSTPPortStateFormUnit.h"
+#include "MultipAuthGuestVlanFormUnit.h"
 #include "ProtcolVlanUnit.h"
 #include "ProtocolVLANUnit.h"
+#include "STPInfo.h"
+#include "SpanningTreeAlgorithmUnit.h"
 #include "VLANFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoUnit.h"
@@ -17,4 +24,11 @@ void RegisterLayer2Pages() {
     RegisterPage<TVLanPortInfomationForm>("TVLanPortInfomationForm");
     RegisterPage<TProtocolVlanForm>("TProtocolVlanForm");
     RegisterPage<TProtocolVLANGroupForm>("TProtocolVLANGroupForm");
+    RegisterPage<TSTP_Info>("TSTP_Info");
+    RegisterPage<TSpanningTreeAlgorithmForm>("TSpanningTreeAlgorithmForm");
+    RegisterPage<TDVStateForm>("TDVStateForm");
+    RegisterPage<TMSTPPortStateForm>("TMSTPPortStateForm");
+    RegisterPage<TDoubleVLANForm>("TDoubleVLANForm");
+    RegisterPage<TGuestVlanForm>("TGuestVlanForm");
+    RegisterPage<TMultpAuthGuestVlanForm>("TMultpAuthGuestVlanForm");
 }
