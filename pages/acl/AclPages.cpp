@@ -3,6 +3,10 @@
 #include "DedicatedPage.h"
 #include "EthernetInformationRuleUnit.h"
 #include "EthernetMaskInformationFormUnit.h"
+#include "IBPEtherMaskFormUnit.h"
+#include "IBPEtherRuleFormUnit.h"
+#include "IBPIPMaskFormUnit.h"
+#include "IBPIPRuleFormUnit.h"
 #include "IPMaskInformationFormUnit.h"
 #include "IPRuleUnit.h"
 
@@ -11,4 +15,8 @@ void RegisterAclPages() {
     RegisterPage<TIPRuleForm>("TIPRuleForm");
     RegisterPage<TEthernetMaskInformationForm>("TEthernetMaskInformationForm");
     RegisterPage<TEthernetInformationRuleForm>("TEthernetInformationRuleForm");
+    RegisterPage<TIBPACLEtherMaskForm>("TIBPACLEtherMaskForm");
+    RegisterPage<TIBPIPMaskForm>("TIBPIPMaskForm");
+    RegisterPage<TIBPEtherRuleForm>("TIBPEtherRuleForm");
+    RegisterPage<TIBPIPRuleForm>("TIBPIPRuleForm");
 }
