@@ -1,6 +1,10 @@
 #include "AclControls.h"
 
+#include "MainUnit.h"
+#include "StackingPortUitForm.h"
+
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -9,6 +13,21 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QTreeWidget>
+
+QTreeWidget* NewAclList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(QStringLiteral("ListView1"));
+    list->setRootIsDecorated(false);
+    auto fit = [list] {
+        for (int column = 0; column < list->columnCount(); ++column) {
+            list->resizeColumnToContents(column);
+            list->setColumnWidth(column, std::min(list->columnWidth(column), 240));
+        }
+    };
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, fit);
+    QObject::connect(list->model(), &QAbstractItemModel::dataChanged, list, fit);
+    return list;
+}
 
 QLineEdit* NewAclEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
@@ -62,4 +81,19 @@ QTreeWidgetItem* FindAclRow(const QTreeWidget* list, const std::vector<QString>&
         if (same) return row;
     }
     return nullptr;
+}
+
+bool HasCheckedUnitPort(const TStackingPortUitForm& selector) {
+    const TPortSelectorDevice device = CurrentPortSelectorDevice();
+    for (const TPortSelectorUnit& unit : device.Units) {
+        if (unit.ModuleName == "Not_Exist") continue;
+        const int number = QString::fromStdString(unit.UnitId).toInt();
+        if (number < 1) continue;
+        const std::size_t first = std::size_t(number - 1) * 64;
+        const std::size_t end = std::min(selector.PortCheckBoxes.size(),
+                                         first + std::size_t(getModelPortCount(unit.ModuleName, device.Stacked)));
+        for (std::size_t i = first; i < end; ++i)
+            if (selector.PortCheckBoxes[i]->isChecked()) return true;
+    }
+    return false;
 }

@@ -14,7 +14,11 @@ class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
+class TStackingPortUitForm;
 
+// The list of a page ("ListView1"): its columns follow their widest cell as rows come in, up to a
+// width that keeps a long port list from hiding the others.
+QTreeWidget* NewAclList(QWidget* parent);
 // Controls of the access control pages, named for the handlers and the tests.
 QLineEdit* NewAclEdit(QWidget* parent, const char* name);
 QComboBox* NewAclCombo(QWidget* parent, const char* name);
@@ -39,3 +43,6 @@ private:
 
 // The row of the list whose first cells hold the keys, or null.
 QTreeWidgetItem* FindAclRow(const QTreeWidget* list, const std::vector<QString>& keys);
+
+// Whether a front-panel port of a unit present in the device's unit table is checked.
+bool HasCheckedUnitPort(const TStackingPortUitForm& selector);

@@ -3,6 +3,7 @@
 #include "DedicatedPage.h"
 #include "EthernetInformationRuleUnit.h"
 #include "EthernetMaskInformationFormUnit.h"
+#include "FilterDHCPPermitFormUnit.h"
 #include "IBPEtherMaskFormUnit.h"
 #include "IBPEtherRuleFormUnit.h"
 #include "IBPIPMaskFormUnit.h"
@@ -19,4 +20,5 @@ void RegisterAclPages() {
     RegisterPage<TIBPIPMaskForm>("TIBPIPMaskForm");
     RegisterPage<TIBPEtherRuleForm>("TIBPEtherRuleForm");
     RegisterPage<TIBPIPRuleForm>("TIBPIPRuleForm");
+    RegisterPage<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
 }

@@ -18,8 +18,7 @@ TIBPViewerPage::TIBPViewerPage(QWidget* owner, const TIBPViewerTable& table)
     auto* columns = new QHBoxLayout(Client);
     auto* body = new QVBoxLayout();
     columns->addLayout(body, 1);
-    ListView1 = new QTreeWidget(Client);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = NewAclList(Client);
     body->addWidget(ListView1, 1);
     auto* grid = new QGridLayout();
     body->addLayout(grid);

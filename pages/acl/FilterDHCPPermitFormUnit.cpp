@@ -1,0 +1,128 @@
+#include "FilterDHCPPermitFormUnit.h"
+
+#include "AclControls.h"
+#include "AclRuleEditor.h"
+#include "Oid_device.h"
+#include "StackingPortUitForm.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { ServerIp, ClientMac, Ports, Status };
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+}  // namespace
+
+TFilterDHCPPermitForm::TFilterDHCPPermitForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 760, .Height = 560, .Report = TPageReport::ThroughBinder}) {
+    setWindowTitle(QStringLiteral("DHCP Server Filter Permit Table"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TFilterDHCPPermitForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* body = new QVBoxLayout();
+    columns->addLayout(body, 1);
+    ListView1 = NewAclList(Client);
+    body->addWidget(ListView1, 1);
+    auto* grid = new QGridLayout();
+    body->addLayout(grid);
+    TAclFieldGrid fields(grid, 1);
+    fields.Add(QStringLiteral("IP Address"), edtIpAddr = NewAclEdit(Client, "edtIpAddr"));
+    fields.Add(QStringLiteral("MAC Address"), edtMacAddr = NewAclEdit(Client, "edtMacAddr"));
+    ComboStatus = NewAclCombo(Client, "ComboStatus");
+    ComboStatus->hide();
+    PageControl1 = new QTabWidget(Client);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    body->addWidget(PageControl1, 1);
+
+    RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "btnEdit", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "btnAdd", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnGetClick);
+    connect(SetButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnEditClick);
+    connect(AddButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnAddClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnDeleteClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::CloseClick);
+}
+
+void TFilterDHCPPermitForm::FormCreate() {
+    const std::string ports = PortNumberList();
+    PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
+    KeyEdits = {edtIpAddr, edtMacAddr};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = FilterDHCPPermitVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(ServerIp, "%s{l16}", {edtIpAddr});
+                               b.BindEdits(ClientMac, "%s{l12}", {edtMacAddr});
+                               b.BindComboBox(Status, ComboStatus);
+                               BindPortList(b, Ports, ports, PortSelector);
+                           }});
+    ShowRowSelected(false);
+}
+
+void TFilterDHCPPermitForm::ResetInputs() {
+    edtIpAddr->clear();
+    edtMacAddr->clear();
+    if (PortSelector) PortSelector->UncheckAll();
+}
+
+void TFilterDHCPPermitForm::btnGetClick() {
+    if (!Binder || Binder->Busy) return;
+    RefreshClick();
+    // Nothing to act on until the next click into the list.
+    AddButton->setEnabled(false);
+}
+
+bool TFilterDHCPPermitForm::CheckInputs(const QString& portText) {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (!IsIPv4(edtIpAddr->text())) return refuse(QStringLiteral("Please input a valid IP"), edtIpAddr);
+    if (!IsHex(edtMacAddr->text(), 12)) return refuse(QStringLiteral("Invalid MAC address"), edtMacAddr);
+    if (!HasCheckedUnitPort(*PortSelector)) return refuse(portText, nullptr);
+    return true;
+}
+
+void TFilterDHCPPermitForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
+    GuardedWrite([&] { MaskedSet(excluded, Status, rowStatusItem); });
+    AddButton->setEnabled(false);
+}
+
+void TFilterDHCPPermitForm::btnAddClick() {
+    if (!Binder || Binder->Busy) return;
+    if (!CheckInputs(QStringLiteral("Please select at least one port to add."))) return;
+    Write({}, CreateAndGoItem);
+}
+
+void TFilterDHCPPermitForm::btnEditClick() {
+    QTreeWidgetItem* row = ListView1->currentItem();
+    if (!row || !Binder || Binder->Busy) return;
+    if (!CheckInputs(QStringLiteral("Please select at least one port to edit."))) return;
+    Write({}, TAclRuleEditor::OwnStatusItem(ComboStatus, row, Status));
+}
+
+void TFilterDHCPPermitForm::btnDeleteClick() {
+    if (!ListView1->currentItem() || !Binder || Binder->Busy) return;
+    Write({Ports}, DestroyItem);
+}
