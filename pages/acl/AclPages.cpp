@@ -10,6 +10,7 @@
 #include "IBPIPRuleFormUnit.h"
 #include "IPMaskInformationFormUnit.h"
 #include "IPRuleUnit.h"
+#include "TimeRangeFormUnit.h"
 
 void RegisterAclPages() {
     RegisterPage<TIPMaskInformationForm>("TIPMaskInformationForm");
@@ -21,4 +22,5 @@ void RegisterAclPages() {
     RegisterPage<TIBPEtherRuleForm>("TIBPEtherRuleForm");
     RegisterPage<TIBPIPRuleForm>("TIBPIPRuleForm");
     RegisterPage<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
+    RegisterPage<TTimeRangeForm>("TTimeRangeForm");
 }
