@@ -10,6 +10,7 @@
 #include "IBPIPRuleFormUnit.h"
 #include "IPMaskInformationFormUnit.h"
 #include "IPRuleUnit.h"
+#include "PacketContentMaskFormUnit.h"
 #include "TimeRangeFormUnit.h"
 
 void RegisterAclPages() {
@@ -23,4 +24,5 @@ void RegisterAclPages() {
     RegisterPage<TIBPIPRuleForm>("TIBPIPRuleForm");
     RegisterPage<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
     RegisterPage<TTimeRangeForm>("TTimeRangeForm");
+    RegisterPage<TPktContentMaskForm>("TPktContentMaskForm");
 }
