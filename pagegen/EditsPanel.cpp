@@ -238,7 +238,9 @@ void TEditsPanel::SetRowText(int row, const std::string& text) {
 }
 
 std::string TEditsPanel::GetRowText(int row) const {
-    QWidget* control = Rows.at(std::size_t(row)).Control;
+    const UISnmpVar& r = Rows.at(std::size_t(row));
+    QWidget* control = r.Control;
+    if (r.Kind == uvkPanel) return control->windowTitle().toLatin1().toStdString();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().toLatin1().toStdString();
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText().toLatin1().toStdString();
     return {};
@@ -253,7 +255,8 @@ bool TEditsPanel::IsIndexRow(int row) const { return EditCtrl && row < EditCtrl-
 bool TEditsPanel::IsRowEmpty(int row) const {
     const UISnmpVar& r = Rows.at(std::size_t(row));
     if (r.MayBeEmpty || r.CheckBox->isHidden()) return false;
-    if (qobject_cast<QLineEdit*>(r.Control) || qobject_cast<QComboBox*>(r.Control)) return GetRowText(row).empty();
+    if (r.Kind == uvkPanel || qobject_cast<QLineEdit*>(r.Control) || qobject_cast<QComboBox*>(r.Control))
+        return GetRowText(row).empty();
     return true;
 }
 

@@ -19,6 +19,7 @@ enum TUIVarKind : int {
     uvkEdit = 2,            // edit, writable variable
     uvkComboBox = 3,        // drop-down list of the variable's options
     uvkReadOnlyOption = 4,  // edit showing the option label of a read-only variable
+    uvkPanel = 5,           // a panel of parts a page puts in place of the editor; its window title is the row's text
 };
 
 // One editor row: check box, label and editor of one variable.

@@ -15,6 +15,7 @@
 #include "ProbeBasicInformationFormUnit.h"
 #include "RampartCtrlFormUnit.h"
 #include "SSLManagementTable.h"
+#include "SummerTime.h"
 #include "SystemLogHostUnit.h"
 #include "ServerInfoUnit.h"
 #include "TACACSServerControlUnit.h"
@@ -28,6 +29,7 @@ void RegisterAdminPages() {
     RegisterPage<TSSLManagementForm>("TSSLManagementForm");
     RegisterPage<TRampartCtrlForm>("TRampartCtrlForm");
     RegisterPage<TLayer2ControlForm>("TLayer2ControlForm");
+    RegisterPage<TSummerTimeForm>("TSummerTimeForm");
     RegisterPage<TCurrentTimeForm>("TCurrentTimeForm");
     RegisterPage<TLogSaveControlForm>("TLogSaveControlForm");
     RegisterPage<TEquipmentBasicInfoForm>("TEquipmentBasicInfoForm");
