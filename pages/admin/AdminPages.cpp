@@ -1,11 +1,13 @@
 #include "AdminPages.h"
 
+#include "ARPSpoofingPreventMgmtFormUnit.h"
 #include "CurrentTime.h"
 #include "DDMPages.h"
 #include "DedicatedPage.h"
 #include "DiagnosticsInformationFormUnit.h"
 #include "EnableMethodListUnit.h"
 #include "EquipmentBasicInfoFormUnit.h"
+#include "IPMACBindingIPv6FormUnit.h"
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
 #include "MainUnit.h"
@@ -39,6 +41,9 @@ void RegisterAdminPages() {
     RegisterPage<TDiagnosticsInformationForm>("TDiagnosticsInformationForm");
     RegisterPage<TMacStatisticTableForm>("TMacStatisticTableForm");
     RegisterPage<TAboutForm>("TAboutForm");
+    RegisterPage<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm");
+    RegisterPage<TIPMACBindingForm>("TIPMACBindingForm");
+    RegisterPage<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form");
     const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
     RegisterDialogOpener("showDDMSettingsPage", [](QWidget*) { return makeDDMSettingsPage(); });
     RegisterDialogOpener("showDDMStatusTablePage", [scale](QWidget*) { return makeDDMStatusTablePage(scale()); });
