@@ -7,6 +7,7 @@
 #include "DiagnosticsInformationFormUnit.h"
 #include "EnableMethodListUnit.h"
 #include "EquipmentBasicInfoFormUnit.h"
+#include "HostTableFormUnit.h"
 #include "IPMACBindingIPv6FormUnit.h"
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
@@ -42,6 +43,7 @@ void RegisterAdminPages() {
     RegisterPage<TMacStatisticTableForm>("TMacStatisticTableForm");
     RegisterPage<TAboutForm>("TAboutForm");
     RegisterPage<TARPSpoofingPreventMgmtForm>("TARPSpoofingPreventMgmtForm");
+    RegisterPage<THostTableForm>("THostTableForm");
     RegisterPage<TIPMACBindingForm>("TIPMACBindingForm");
     RegisterPage<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form");
     const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
