@@ -11,6 +11,7 @@
 #include "IPMACBindingIPv6FormUnit.h"
 #include "Layer2ControlUnit.h"
 #include "LogSaveControlSetting.h"
+#include "MBAControlUnit.h"
 #include "MainUnit.h"
 #include "LoginMethodListUnit.h"
 #include "MacStatisticTableFormUnit.h"
@@ -46,6 +47,7 @@ void RegisterAdminPages() {
     RegisterPage<THostTableForm>("THostTableForm");
     RegisterPage<TIPMACBindingForm>("TIPMACBindingForm");
     RegisterPage<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form");
+    RegisterPage<TMBAControlForm>("TMBAControlForm");
     const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
     RegisterDialogOpener("showDDMSettingsPage", [](QWidget*) { return makeDDMSettingsPage(); });
     RegisterDialogOpener("showDDMStatusTablePage", [scale](QWidget*) { return makeDDMStatusTablePage(scale()); });
