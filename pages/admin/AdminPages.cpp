@@ -16,6 +16,7 @@
 #include "LoginMethodListUnit.h"
 #include "MacStatisticTableFormUnit.h"
 #include "MultiConfigControlFormUnit.h"
+#include "PortSercurityDeleteFormUnit.h"
 #include "ProbeBasicInformationFormUnit.h"
 #include "RampartCtrlFormUnit.h"
 #include "SSLManagementTable.h"
@@ -48,6 +49,7 @@ void RegisterAdminPages() {
     RegisterPage<TIPMACBindingForm>("TIPMACBindingForm");
     RegisterPage<TIPMACBindingIPv6Form>("TIPMACBindingIPv6Form");
     RegisterPage<TMBAControlForm>("TMBAControlForm");
+    RegisterPage<TPrtSecDelCtrlForm>("TPrtSecDelCtrlForm");
     const auto scale = [] { return MainForm ? double(MainForm->ScaleFactor) : 1.0; };
     RegisterDialogOpener("showDDMSettingsPage", [](QWidget*) { return makeDDMSettingsPage(); });
     RegisterDialogOpener("showDDMStatusTablePage", [scale](QWidget*) { return makeDDMStatusTablePage(scale()); });
