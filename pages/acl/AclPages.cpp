@@ -10,6 +10,7 @@
 #include "IBPIPRuleFormUnit.h"
 #include "IPMaskInformationFormUnit.h"
 #include "IPRuleUnit.h"
+#include "IPv6MaskInfoFormUnit.h"
 #include "PacketContentMaskFormUnit.h"
 #include "TimeRangeFormUnit.h"
 
@@ -25,4 +26,5 @@ void RegisterAclPages() {
     RegisterPage<TFilterDHCPPermitForm>("TFilterDHCPPermitForm");
     RegisterPage<TTimeRangeForm>("TTimeRangeForm");
     RegisterPage<TPktContentMaskForm>("TPktContentMaskForm");
+    RegisterPage<TIPv6ProfileForm>("TIPv6ProfileForm");
 }

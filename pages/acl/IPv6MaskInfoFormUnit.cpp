@@ -1,0 +1,198 @@
+#include "IPv6MaskInfoFormUnit.h"
+
+#include "AclControls.h"
+#include "AclRuleEditor.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { ProfileId, MaskClass, FlowLabel, MaskState, SrcMask, DstMask, RowStatus, Owner, Entries, ProtoType,
+              TcpOption, UdpOption, SrcPortMask, DstPortMask };
+constexpr int DisableItem = 1;
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+void Enable(QWidget* control, bool enabled) {
+    if (enabled) TBasicForm::EnableControl(control);
+    else TBasicForm::DisableControl(control);
+}
+
+}  // namespace
+
+TIPv6ProfileForm::TIPv6ProfileForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 760, .Height = 520, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("IPv6 Mask Information"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TIPv6ProfileForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* body = new QVBoxLayout();
+    columns->addLayout(body, 1);
+    ListView1 = NewAclList(Client);
+    body->addWidget(ListView1, 1);
+    auto* grid = new QGridLayout();
+    body->addLayout(grid);
+    QWidget* p = Client;
+    ProfileIDLabel = new QLabel(QStringLiteral("Profile ID (1-14)"), p);
+    edtMaskID = NewAclEdit(p, "edtMaskID");
+    TAclFieldGrid fields(grid, 5);
+    fields.Add(ProfileIDLabel, edtMaskID);
+    fields.Add(QStringLiteral("Class"), cbxMaskClass = NewAclCombo(p, "cbxMaskClass"));
+    fields.Add(QStringLiteral("Flow Label"), cbxMaskFlowlabel = NewAclCombo(p, "cbxMaskFlowlabel"));
+    fields.Add(QStringLiteral("Address Mask State"), cbxMaskState = NewAclCombo(p, "cbxMaskState"));
+    fields.Add(QStringLiteral("Source IPv6 Mask"), edtSrcMask = NewAclEdit(p, "edtSrcMask"));
+    fields.Add(QStringLiteral("Destination IPv6 Mask"), edtDstMask = NewAclEdit(p, "edtDstMask"));
+    fields.Add(QStringLiteral("Protocol Type"), ProtoTypeCombo = NewAclCombo(p, "ProtoTypeCombo"));
+    fields.Add(QStringLiteral("TCP Option"), TCPOptionCombo = NewAclCombo(p, "TCPOptionCombo"));
+    fields.Add(QStringLiteral("UDP Option"), UDPOptionCombo = NewAclCombo(p, "UDPOptionCombo"));
+    fields.Add(QStringLiteral("Source Port Mask"), SourcePortEdit = NewAclEdit(p, "SourcePortEdit"));
+    fields.Add(QStringLiteral("Desination Port Mask"), DstPortEdit = NewAclEdit(p, "DstPortEdit"));
+    fields.Add(QStringLiteral("Owner"), cbbOwner = NewAclCombo(p, "cbbOwner"));
+    fields.Add(QStringLiteral("Unused Rule Entries"), edtEntries = NewAclEdit(p, "edtEntries"));
+    for (QLineEdit* mask : {edtSrcMask, edtDstMask}) mask->setMinimumWidth(260);
+    cbbRowStatus = NewAclCombo(p, "cbbRowStatus");
+    cbbRowStatus->hide();
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter->setObjectName(QStringLiteral("Static"));
+    connect(RefreshButton, &QPushButton::clicked, this, &TIPv6ProfileForm::GetButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TIPv6ProfileForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TIPv6ProfileForm::DeleteButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TIPv6ProfileForm::CloseClick);
+    connect(cbxMaskState, &QComboBox::activated, this, &TIPv6ProfileForm::cbxMaskStateChange);
+    for (QComboBox* governing : {ProtoTypeCombo, TCPOptionCombo, UDPOptionCombo})
+        connect(governing, &QComboBox::activated, this, &TIPv6ProfileForm::UpdatePortControls);
+}
+
+void TIPv6ProfileForm::FormCreate() {
+    KeyEdits = {edtMaskID};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = IPv6ProfileVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 1,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               VarCount = b.Request.VarList.GetCount();
+                               KeyCount = b.Request.VarList.KeyCount;
+                               b.BindEdits(ProfileId, "%i{n1x6l1}", {edtMaskID});
+                               ProfileIDLabel->setText(QStringLiteral("Profile ID (1-6)"));
+                               b.BindComboBox(MaskClass, cbxMaskClass);
+                               b.BindComboBox(FlowLabel, cbxMaskFlowlabel);
+                               b.BindComboBox(MaskState, cbxMaskState);
+                               b.BindEdits(SrcMask, "%s{l32}", {edtSrcMask});
+                               b.BindEdits(DstMask, "%s{l32}", {edtDstMask});
+                               b.BindComboBox(RowStatus, cbbRowStatus);
+                               b.BindComboBox(Owner, cbbOwner);
+                               b.BindEdits(Entries, "%i", {edtEntries});
+                               b.BindComboBox(ProtoType, ProtoTypeCombo);
+                               b.BindComboBox(TcpOption, TCPOptionCombo);
+                               b.BindComboBox(UdpOption, UDPOptionCombo);
+                               b.BindEdits(SrcPortMask, "%s{l4f}", {SourcePortEdit});
+                               b.BindEdits(DstPortMask, "%s{l4f}", {DstPortEdit});
+                           }});
+    ValueControls = {edtMaskID, cbxMaskClass, cbxMaskFlowlabel, cbxMaskState, edtSrcMask, edtDstMask, cbbRowStatus,
+                     cbbOwner, edtEntries, ProtoTypeCombo, TCPOptionCombo, UDPOptionCombo, SourcePortEdit, DstPortEdit};
+    // After the binder has shown a row and enabled every bound control.
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
+        DisableControl(cbbOwner);
+        DisableControl(edtEntries);
+        UpdatePortControls();
+        cbxMaskStateChange();
+    });
+    ShowRowSelected(false);
+}
+
+void TIPv6ProfileForm::ResetInputs() {
+    ResetControls(ValueControls);
+    UncheckAll(CheckBoxes);
+    cbxMaskClass->setCurrentIndex(DisableItem);
+    cbxMaskFlowlabel->setCurrentIndex(DisableItem);
+    cbbRowStatus->setCurrentIndex(CreateAndGoItem);
+    // A new profile is the access list's own.
+    cbbOwner->setCurrentText(QStringLiteral("acl"));
+    DisableControl(cbbOwner);
+    DisableControl(edtEntries);
+    UpdatePortControls();
+    cbxMaskStateChange();
+}
+
+void TIPv6ProfileForm::cbxMaskStateChange() {
+    const int state = cbxMaskState->currentIndex();
+    if (state < 0) return;
+    Enable(edtSrcMask, state == 2 || state == 3);
+    Enable(edtDstMask, state == 1 || state == 3);
+}
+
+void TIPv6ProfileForm::UpdatePortControls() {
+    const int protocol = ProtoTypeCombo->currentIndex();
+    if (protocol < 0) return;
+    if (protocol == 0) {
+        DisableControls({TCPOptionCombo, UDPOptionCombo, SourcePortEdit, DstPortEdit});
+        return;
+    }
+    QComboBox* governing = protocol == 1 ? TCPOptionCombo : UDPOptionCombo;
+    Enable(TCPOptionCombo, protocol == 1);
+    Enable(UDPOptionCombo, protocol == 2);
+    const int option = governing->currentIndex();
+    Enable(SourcePortEdit, option == 2 || option == 3);
+    Enable(DstPortEdit, option == 1 || option == 3);
+}
+
+void TIPv6ProfileForm::GetButtonClick() { RefreshClick(); }
+
+bool TIPv6ProfileForm::CheckInputs() {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (edtMaskID->text().isEmpty()) return refuse(QStringLiteral("IPv6 Mask ID must be set."), edtMaskID);
+    if (FindAclRow(ListView1, {edtMaskID->text()}))
+        return refuse(QStringLiteral("There is already a record with the same IPv6 Mask ID. Please modify it."), edtMaskID);
+    if (cbbRowStatus->currentIndex() != CreateAndGoItem)
+        return refuse(QStringLiteral("Row Status must be createAndGo."), cbbRowStatus);
+    // A mask that travels is whole: a short text would become a short or zero-filled value.
+    for (auto [edit, digits] : {std::pair{edtSrcMask, 32}, {edtDstMask, 32}, {SourcePortEdit, 4}, {DstPortEdit, 4}})
+        if (edit->isEnabled() && !IsHex(edit->text(), digits)) return refuse(QStringLiteral("Invalid Mask!"), edit);
+    return true;
+}
+
+std::vector<int> TIPv6ProfileForm::Exclusions() const {
+    std::vector<int> excluded;
+    for (int p = KeyCount; p < VarCount; ++p) {
+        if (p == RowStatusIndex) continue;
+        const QWidget* control = ValueControls[std::size_t(p)];
+        const auto* combo = qobject_cast<const QComboBox*>(control);
+        if (!control->isEnabled() || (combo && (combo->currentText() == "none" || combo->currentText() == "other")))
+            excluded.push_back(p);
+    }
+    return excluded;
+}
+
+void TIPv6ProfileForm::AddButtonClick() {
+    if (!MayWrite() || !CheckInputs()) return;
+    GuardedWrite([&] { MaskedSet(Exclusions(), RowStatusIndex, CreateAndGoItem); });
+}
+
+void TIPv6ProfileForm::DeleteButtonClick() {
+    if (!ListView1->currentItem() || !MayWrite()) return;
+    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatusIndex), RowStatusIndex, DestroyItem); });
+}
