@@ -1,5 +1,6 @@
 #include "AddressBindingPage.h"
 
+#include "KyPortList.h"
 #include "StackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -94,13 +95,20 @@ void TAddressBindingPage::FormCreate() {
                                binder.BindEdits(1, "%s{l12}", {edtMacAddr});
                                binder.BindComboBox(Texts.StatusPos, ComboStatus);
                                BindPortList(binder, Texts.PortsPos, PortNumberList(), PortSelector);
-                               // The port list's cell would push the columns after it out of sight.
-                               binder.OnGetDone = [this] {
-                                   for (int c = 0; c < ListView1->columnCount(); ++c)
-                                       if (c != Texts.PortsPos) ListView1->resizeColumnToContents(c);
-                               };
+                               binder.OnGetDone = [this] { ShowPortNumbers(); };
                            }});
     ShowRowSelected(false);
+}
+
+void TAddressBindingPage::ShowPortNumbers() {
+    // The list shows the ports as numbers; a selected row still gives the binder the octets read.
+    for (int i = 0; i < ListView1->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = ListView1->topLevelItem(i);
+        const QString octets = row->text(Texts.PortsPos);
+        row->setData(Texts.PortsPos, Qt::UserRole, octets.toLatin1());
+        row->setText(Texts.PortsPos, QString::fromStdString(portBitmapToText(octets.toStdString(), false)));
+    }
+    for (int c = 0; c < ListView1->columnCount(); ++c) ListView1->resizeColumnToContents(c);
 }
 
 void TAddressBindingPage::ResetInputs() {

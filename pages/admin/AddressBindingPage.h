@@ -58,6 +58,7 @@ private:
     void FormCreate();
     bool CheckEntries();
     void Write(bool adding);
+    void ShowPortNumbers();
 
     const TAddressBindingTexts Texts;
 };

@@ -46,6 +46,7 @@ TEST_F(AddressBindingTest, ArpRowsAreAddedWithPortsOfPresentUnitsOnlySetAndDelet
         ASSERT_EQ(page->ListView1->topLevelItemCount(), 3);
         EXPECT_EQ(page->RowCounter->text(), "3");
 
+        EXPECT_EQ(rowOf(page, "10.20.1.1")->text(2), "1-24");
         page->ListView1->setCurrentItem(rowOf(page, "10.20.1.1"));
         EXPECT_EQ(page->edtMacAddr->text(), "001B2C0A0101");
         EXPECT_TRUE(page->PortSelector->PortCheckBoxes[23]->isChecked());
@@ -142,6 +143,7 @@ TEST_F(AddressBindingTest, BindingEntriesAreEditedAddedAndDeletedWithTheirPortsO
         EXPECT_EQ(learned->text(4), "dhcp-snooping");
         EXPECT_EQ(learned->text(5), "active");
         EXPECT_EQ(rowOf(page, "10.20.2.40")->text(5), "inactive");
+        EXPECT_EQ(rowOf(page, "10.20.2.40")->text(2), "140") << "port 12 of unit 3";
 
         page->ListView1->setCurrentItem(rowOf(page, "10.20.2.40"));
         EXPECT_TRUE(page->PortSelector->PortCheckBoxes[128 + 11]->isChecked()) << "port 12 of unit 3";
