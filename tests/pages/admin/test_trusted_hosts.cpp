@@ -124,4 +124,37 @@ TEST_F(TrustedHostTest, ForbiddenOrMalformedHostsAreRefusedAndNothingIsSent) {
     });
 }
 
+TEST_F(TrustedHostTest, WhileTheWalkRunsDeleteIsRefusedTheDialogWaitsAndClosingStopsIt) {
+    ASSERT_TRUE(open());
+    withHosts([&](THostTableForm* page) {
+        sim->addFault({.kind = trvtest::Fault::Delay, .oid = Hosts.substr(0, Hosts.size() - 1), .delayMs = 300});
+        page->RefreshButton->click();
+        // Each answer of the walk comes late: a row is in while the rest is still awaited.
+        ASSERT_TRUE(waitUntil([&] { return page->ListView1->topLevelItemCount() >= 1; }));
+        ASSERT_TRUE(page->Binder->Busy);
+        sim->clearLog();
+        page->ListView1->setCurrentItem(page->ListView1->topLevelItem(0));
+        MessageBoxes boxes;
+        page->DeleteButton->click();
+        EXPECT_EQ(boxes.Texts, QStringList{"Get data not complete"});
+        // The dialog's Set does nothing until the walk has ended.
+        whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<THostTableEditForm*>(modal);
+            if (!dialog) return false;
+            dialog->IndexEdit->setText("9");
+            dialog->IpEdit->setText("10.40.0.1");
+            dialog->SetButton->click();
+            EXPECT_TRUE(dialog->isVisible());
+            dialog->reject();
+            return true;
+        });
+        page->AddButton->click();
+        EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        // Closed during the walk: stopped and waited for, nothing left running.
+        page->reject();
+        EXPECT_FALSE(page->MainBinder() && page->MainBinder()->Busy);
+        sim->clearFaults();
+    });
+}
+
 }  // namespace
