@@ -435,6 +435,27 @@ TEST_F(ListTest, RefusedContinuationIsReportedLikeAFailedAnswer) {
     EXPECT_NE(reports[0], 0);
 }
 
+TEST_F(ListTest, RefusedFirstSendIsReportedAndLeavesTheBinderIdle) {
+    binder.Request.Security.Version = 2;  // no such version: nothing can be sent
+    for (std::uint8_t mode : {0, 1}) {
+        SCOPED_TRACE(mode ? "asynchronous" : "synchronous");
+        binder.Async = mode;
+        binder.OnGetError = [this](KySNMPRequest2Controls&, const KySNMPError& e) { reports.push_back(e.Code); };
+        reports.clear();
+        EXPECT_FALSE(binder.Get());
+        EXPECT_EQ(binder.Busy, 0);
+        ASSERT_EQ(reports.size(), 1u) << "the hook hears of the refusal";
+        EXPECT_NE(reports[0], 0);
+
+        binder.OnGetError = nullptr;
+        status->setText("Get: Ok!");
+        EXPECT_FALSE(binder.Get());
+        EXPECT_TRUE(status->text().startsWith("Get: ")) << status->text().toStdString();
+        EXPECT_FALSE(status->text().startsWith("Get: Ok!")) << "an old success must not stand";
+    }
+    EXPECT_TRUE(sim->log().empty());
+}
+
 TEST_F(ListTest, AgentAnsweringOutOfOrderKeepsTheRowsAndTheStatusLineNamesBothOids) {
     binder.OnGetError = nullptr;
     sim->addFault({Fault::NoAdvance, std::string(TableColumn) + ".2.2"});
