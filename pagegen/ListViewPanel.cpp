@@ -39,15 +39,10 @@ TListViewPanel::TListViewPanel(QWidget* parent, KySNMPRequest2Edits* request) : 
     ListView->setMouseTracking(true);
     ListView->setStyleSheet("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }");
     request->BindListView(ListView, 0);
-    // Lines come one by one as the walk answers; the request then still holds the line's instance.
-    QObject::connect(ListView->model(), &QAbstractItemModel::rowsInserted, this,
-                     [this, request](const QModelIndex& parent, int first, int last) {
-                         if (parent.isValid()) return;
-                         const QString instance = QString::fromStdString(deliveredInstance(request->Request));
-                         for (int r = first; r <= last; ++r)
-                             if (QTreeWidgetItem* item = ListView->topLevelItem(r))
-                                 item->setData(0, InstanceRole, instance);
-                     });
+    // Each line is made while the request still holds its instance.
+    request->OnListRow = [request](QTreeWidgetItem& item) {
+        item.setData(0, InstanceRole, QString::fromStdString(deliveredInstance(request->Request)));
+    };
     int characters = 0;
     for (int c = 0; c < ListView->columnCount(); ++c) characters += int(ListView->headerItem()->text(c).size());
     resize(std::min(2 * ListView->frameWidth() + 8 * characters, MaxWidth), PanelHeight);

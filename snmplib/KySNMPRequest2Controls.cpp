@@ -234,6 +234,7 @@ void KySNMPRequest2Controls::OnGetResponse(const KySNMPError& error) {
         if (token.expired()) return;
         idle();
         LastOp = 0;
+        ReadEnded();
         ReportException(e);
     }
 }
@@ -252,6 +253,7 @@ void KySNMPRequest2Controls::continueWalk() {
 
 void KySNMPRequest2Controls::finishRead(const KySNMPError& error, bool stopped) {
     std::weak_ptr<int> token = Token;
+    ReadEnded();
     GetDone();
     idle();
     if (!Target) return;
@@ -271,6 +273,7 @@ void KySNMPRequest2Controls::finishRead(const KySNMPError& error, bool stopped) 
 }
 
 void KySNMPRequest2Controls::readFailed(const KySNMPError& error) {
+    ReadEnded();
     if (OnGetError) call(OnGetError, error);
     else GetError(error);
 }

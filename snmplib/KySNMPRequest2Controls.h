@@ -70,6 +70,8 @@ protected:
     virtual void RowReceived() {}
     virtual void CollectForSet() {}
     virtual void GetDone() {}
+    // Every end of a read, before GetDone or the failure report: rows held back are shown.
+    virtual void ReadEnded() {}
     virtual void SetDone() {}
 
     // Leaves the variable out of the Set being prepared; its access word returns once the Set is sent.

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -42,9 +43,14 @@ bool allAlive(const KyControlBinding& binding) {
 
 }  // namespace
 
-KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner), Constraint(owner, true) {}
+KySNMPRequest2Edits::KySNMPRequest2Edits(QWidget* owner) : KySNMPRequest2Controls(owner), Constraint(owner, true) {
+    RowPaceTimer.setSingleShot(true);
+    QObject::connect(&RowPaceTimer, &QTimer::timeout, &Context, [this] { ShowWaitingRows(); });
+}
 
 KySNMPRequest2Edits::~KySNMPRequest2Edits() {
+    RowPaceTimer.stop();
+    for (QTreeWidgetItem* item : WaitingRows) delete item;
     // The page's own selection handlers are connections of their own and stay as they are.
     QObject::disconnect(Selection);
     Bindings.clear();
@@ -233,8 +239,8 @@ void KySNMPRequest2Edits::BuildColumns() {
 
 void KySNMPRequest2Edits::AddListRow() {
     if (!ListView) return;
-    auto* item = new QTreeWidgetItem(ListView);
-    const std::vector<int> order = cellOrder();
+    auto item = std::make_unique<QTreeWidgetItem>();
+    const std::vector<int>& order = cellOrder();
     for (int k = 0; k < int(order.size()); ++k) {
         const KySNMPVar& var = Request.VarList.GetVar(order[std::size_t(k)]);
         if (var.Syntax == sxDisplayStr && !ListTextEncoding.empty()) {
@@ -245,6 +251,26 @@ void KySNMPRequest2Edits::AddListRow() {
             item->setText(k, latin1(var.Syntax == sxBitList ? portBitmapToText(var.Value, true) : var.Value));
         }
     }
+    if (OnListRow) OnListRow(*item);
+    // A list painted per row costs far more than the network does: an asynchronous walk paints at a pace.
+    if (Async == 1 && Busy) {
+        WaitingRows.push_back(item.release());
+        if (!RowPaceTimer.isActive()) RowPaceTimer.start(RowPace);
+        return;
+    }
+    ListView->addTopLevelItem(item.release());
+}
+
+void KySNMPRequest2Edits::ShowWaitingRows() {
+    RowPaceTimer.stop();
+    if (WaitingRows.empty()) return;
+    std::vector<QTreeWidgetItem*> rows;
+    rows.swap(WaitingRows);
+    if (!ListView) {
+        for (QTreeWidgetItem* item : rows) delete item;
+        return;
+    }
+    ListView->addTopLevelItems(QList<QTreeWidgetItem*>(rows.begin(), rows.end()));
 }
 
 void KySNMPRequest2Edits::ReadSelectedRow() {
@@ -254,7 +280,7 @@ void KySNMPRequest2Edits::ReadSelectedRow() {
 }
 
 void KySNMPRequest2Edits::ReadRow(const QTreeWidgetItem* line) {
-    const std::vector<int> order = cellOrder();
+    const std::vector<int>& order = cellOrder();
     for (int k = 0; k < int(order.size()); ++k) {
         const int i = order[std::size_t(k)];
         KySNMPVar& var = Request.VarList.GetVar(i);
@@ -338,6 +364,7 @@ void KySNMPRequest2Edits::ControlsToValues(int which) {
 // ---- slots
 
 void KySNMPRequest2Edits::BeforeGet() {
+    ShowWaitingRows();
     if (ListView) {
         BuildColumns();
         ListView->clear();
@@ -385,6 +412,8 @@ void KySNMPRequest2Edits::CollectForSet() {
             LeaveOutOfThisSet(i);
     }
 }
+
+void KySNMPRequest2Edits::ReadEnded() { ShowWaitingRows(); }
 
 void KySNMPRequest2Edits::GetDone() {
     if (ListView && AutoEnable == 1 && Request.VarList.ItemType == MVT_FMV) EnableControls(false);

@@ -5,6 +5,7 @@
 #include "KySNMPRequest2Controls.h"
 
 #include <QMetaObject>
+#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -32,6 +33,8 @@ public:
     std::function<void()> OnBeforeSet;
     std::function<void()> OnGetDone;
     std::function<void()> OnSetDone;
+    // A list line just made from the variables, before the list takes it.
+    std::function<void(QTreeWidgetItem& item)> OnListRow;
     QPointer<QTreeWidget> ListView;
     std::vector<KyControlBinding> Bindings;  // in bind order
     KyEditConstraint Constraint;  // the input rules of the bound edits
@@ -39,6 +42,8 @@ public:
     // still gives the octets as read.
     std::string ListTextEncoding;
     std::uint8_t AutoEnable = 1;
+    // Milliseconds between two paints of the list while an asynchronous walk fills it.
+    int RowPace = 50;
 
     // The Add and Edit dialogs of list pages borrow the page's edits and own the constraint's boxes meanwhile.
     void SetConstraintOwner(QWidget* owner);
@@ -70,7 +75,10 @@ public:
 
     void EnableControls(bool enabled);
     void BuildColumns();
+    // During an asynchronous walk the row waits for the next paint step (RowPace); the
+    // list gets every waiting row at once then and when the read ends.
     void AddListRow();
+    void ShowWaitingRows();
     void ReadSelectedRow();
     // The cells of one line into the variables.
     void ReadRow(const QTreeWidgetItem* line);
@@ -85,6 +93,7 @@ protected:
     void CollectForSet() override;
     void GetDone() override;
     void SetDone() override;
+    void ReadEnded() override;
     virtual void ListItemSelected(QTreeWidgetItem* item, bool selected);
 
 private:
@@ -102,6 +111,9 @@ private:
     QMetaObject::Connection Selection;
     std::vector<int> CellOrder;
     QObject Context;  // ends the binder's own connections with it
+    // Rows received since the list was last painted; owned here until the list takes them.
+    std::vector<QTreeWidgetItem*> WaitingRows;
+    QTimer RowPaceTimer;
     // While a Set collects: the values before they were emptied, and which variables got one again.
     std::vector<std::string> ValuesBeforeCollect;
     std::vector<bool> Provided;

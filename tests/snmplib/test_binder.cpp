@@ -280,10 +280,12 @@ TEST_F(ListTest, WalkFillsTheListRowByRowAlsoWithAShortColumn) {
         reports.clear();
         std::vector<int> rowsSeen;
         binder.AfterRow = [&] { rowsSeen.push_back(list->topLevelItemCount()); };
+        // Asynchronous rows wait for the list's next paint, here no sooner than the walk's end.
+        binder.RowPace = 60000;
         ASSERT_TRUE(binder.Get());
         ASSERT_TRUE(idle(binder));
         ASSERT_EQ(list->topLevelItemCount(), 3);
-        EXPECT_EQ(rowsSeen, (std::vector<int>{1, 2, 3}));
+        EXPECT_EQ(rowsSeen, mode ? (std::vector<int>{0, 0, 0}) : (std::vector<int>{1, 2, 3}));
         EXPECT_EQ(row(0), (std::vector<std::string>{"1", "one", "10", "1[80]"}));
         EXPECT_EQ(row(1), (std::vector<std::string>{"2", "two", "20", "1-2[C0]"}));
         EXPECT_EQ(row(2), (std::vector<std::string>{"3", "three", "(NOTDONE)", "1-3,8[E1]"}));
@@ -433,6 +435,40 @@ TEST_F(ListTest, RefusedContinuationIsReportedLikeAFailedAnswer) {
     EXPECT_EQ(list->topLevelItemCount(), 1);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0], 0);
+}
+
+TEST_F(ListTest, RowsHeldForTheNextPaintAreShownAtOnceWhenTheReadEndsAnyWay) {
+    binder.RowPace = 60000;
+    int inserts = 0;
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] { ++inserts; });
+    struct Case {
+        const char* name;
+        std::function<void()> afterFirstRow;
+        int rows;
+        std::vector<int> reported;
+    } cases[] = {
+        {"the walk's end", [] {}, 3, {0}},
+        {"a stop", [&] { binder.Request.Active = 0; }, 1, {0}},
+        {"a refused continuation", [&] { binder.Request.Security.Version = 2; }, 1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        inserts = 0;
+        reports.clear();
+        binder.AfterRow = [&] {
+            if (binder.Rows == 1) c.afterFirstRow();
+        };
+        binder.Rows = 0;
+        ASSERT_TRUE(binder.Get());
+        ASSERT_TRUE(idle(binder));
+        EXPECT_EQ(list->topLevelItemCount(), c.rows);
+        EXPECT_EQ(inserts, 1) << "the list takes the rows in one step";
+        EXPECT_EQ(row(0), (std::vector<std::string>{"1", "one", "10", "1[80]"}));
+        if (!c.reported.empty()) EXPECT_EQ(reports, c.reported);
+        else EXPECT_EQ(reports.size(), 1u);
+        binder.Request.Active = 1;
+        binder.Request.Security = DefaultSNMPSecurity;
+    }
 }
 
 TEST_F(ListTest, RefusedFirstSendIsReportedAndLeavesTheBinderIdle) {
