@@ -10,6 +10,7 @@
 
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
+#include "KySNMPSequence.h"
 #include "KySNMPStatus.h"
 #include "KySNMPTarget.h"
 #include "Oid_device.h"
@@ -87,6 +88,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QM
 }
 
 TMainForm::~TMainForm() {
+    StartupReads.reset();
     ClosePanelForms();
     if (StackUnitListView == UnitListView) StackUnitListView = nullptr;
     if (MainForm == this) MainForm = nullptr;
@@ -304,7 +306,19 @@ void TMainForm::CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request
     request->OnGetError = [this](KySNMPRequest2Controls&, const KySNMPError& e) { ShowStatus(e.Message); };
 }
 
+void TMainForm::BeginStartupReads() {
+    if (StartupReads) return;
+    StartupReads = std::make_unique<KySNMPSequence>();
+    StackModeKnown = false;
+    UnitTableKnown = false;
+}
+
+void TMainForm::ReadStackMode() {
+    if (!StackModeKnown) StackModeKnown = StackModeRequest->Get();
+}
+
 void TMainForm::FormCreate() {
+    BeginStartupReads();
     try {
         FirstLoad = 1;
         Activated = 0;
@@ -353,12 +367,12 @@ bool TMainForm::GetUnitInformation() {
         }
     }
     try {
-        StackModeRequest->Get();
+        ReadStackMode();
         StackModeText = ST_StackMode->text().toStdString();
         // A refresh reads the table again, so units that joined or left the stack show.
-        if (StackUnitCount == 0 || FirstLoad == 0) {
+        if (!UnitTableKnown && (StackUnitCount == 0 || FirstLoad == 0)) {
             BetweenSteps();
-            UnitTableRequest->Get();
+            UnitTableKnown = UnitTableRequest->Get();
         }
         StackUnitCount = UnitListView->topLevelItemCount();
         StackUnitListView = UnitListView;
@@ -385,6 +399,14 @@ void TMainForm::ShowWaitingForm(const QString& caption) {
 }
 
 void TMainForm::Discover() {
+    BeginStartupReads();
+    struct End {
+        TMainForm& Form;
+        ~End() {
+            Form.StartupReads.reset();
+            Form.StackModeKnown = Form.UnitTableKnown = false;
+        }
+    } end{*this};
     try {
         if (!GetUnitInformation()) return;
         if (FirstLoad == 0) {
@@ -570,7 +592,7 @@ void TMainForm::UpdateUnitMenu() {
     static const char* const items[] = {"Unitinformation1", "UnitTable1", nullptr};
     try {
         if (!StackModeRequest) throw std::runtime_error("Initial Stack Information Failed");
-        StackModeRequest->Get();
+        ReadStackMode();
         if (ST_StackMode->text() == QLatin1String("disabled")) GateActions(items, false, true);
         if (ST_StackMode->text() == QLatin1String("enabled")) GateActions(items, true, true);
     } catch (const std::exception& e) {

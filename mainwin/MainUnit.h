@@ -16,6 +16,7 @@
 #include <vector>
 
 class KySNMPRequest2Edits;
+class KySNMPSequence;
 class QAction;
 class QLabel;
 class TConfigForm;
@@ -122,6 +123,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::unique_ptr<KySNMPSequence> StartupReads;  // from creation to the end of a discovery
+    bool StackModeKnown = false;  // read within the open sequence
+    bool UnitTableKnown = false;
+
     void BuildForm();
     void RunGuarded(const std::function<void()>& work);
     void ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile);
@@ -135,6 +140,10 @@ private:
     // Lets the screen repaint and answers arrive between two synchronous steps; input waits.
     static void BetweenSteps();
     void AddPanel(const TPanelModel& model, int unitId);
+    // Opens the sequence of start-up reads unless one is open: an agent that does not answer costs one
+    // time-out, and the stack mode and unit table are read once each.
+    void BeginStartupReads();
+    void ReadStackMode();
     // Enables (or shows) the named menu items; names end with nullptr, items not built are passed over.
     void GateActions(const char* const* names, bool enabled, bool visibility);
     // Reads the state into its hidden text and enables or disables the items by it.

@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 const char* const PortButtonStyle =
@@ -187,17 +190,38 @@ void TFrontPanelForm::ConfigureLedRequest(KySNMPRequest2Leds& request, const TPa
 }
 
 void TFrontPanelForm::ProbeComboPorts(const TPanelHost& host) {
+    ComboLinked = {};
+    const auto instanceOf = [this](int k) {
+        return std::to_string(StackPort(Model.FirstCombo + k)) + "." + std::to_string(Model.ProbedMedium);
+    };
     try {
         LinkRequest = std::make_unique<KySNMPRequest2Edits>(this);
-        LinkRequest->Request.VarList = KySNMPVarList(PanelLinkStatusVars, MVT_SV, 0);
         LinkRequest->Async = 0;
+        // The connectors in one GET. When that fails (version 1 refuses it whole for one port it does not
+        // know, an error or a lost answer for one port) each port is asked alone, so it costs the others nothing.
+        const KySNMPVarDesc& link = PanelLinkStatusVars[0];
+        std::vector<std::string> oids;
+        for (int k = 0; k < int(ComboLinked.size()); ++k) oids.push_back(std::string(link.Oid) + "." + instanceOf(k));
+        std::vector<KySNMPVarDesc> table;
+        for (const std::string& oid : oids) table.push_back({oid.c_str(), link.Label, link.Syntax, link.Access, link.Options});
+        table.push_back({nullptr, nullptr, 0, 0, nullptr});
+        LinkRequest->Request.VarList = KySNMPVarList(table.data(), MVT_SV, 0);
+        int failure = 0;
+        LinkRequest->OnGetError = [&failure](KySNMPRequest2Controls&, const KySNMPError& e) { failure = e.Code; };
+        if (host.BetweenRequests) host.BetweenRequests();
+        LinkRequest->Get();
         // A port whose read fails counts as not linked; nothing is reported.
         LinkRequest->OnGetError = [](KySNMPRequest2Controls&, const KySNMPError&) {};
+        if (failure == 0) {
+            for (int k = 0; k < int(ComboLinked.size()); ++k)
+                ComboLinked[std::size_t(k)] = LinkRequest->Request.VarList.GetVar(k).Value == LinkPassText;
+            return;
+        }
+        LinkRequest->Request.VarList = KySNMPVarList(PanelLinkStatusVars, MVT_SV, 0);
         LinkRequest->BindControl(0, ST_ComboPortLinkStatus);
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < int(ComboLinked.size()); ++k) {
             if (host.BetweenRequests) host.BetweenRequests();
-            LinkRequest->Request.VarList.InstanceSuffix =
-                std::to_string(StackPort(Model.FirstCombo + k)) + "." + std::to_string(Model.ProbedMedium);
+            LinkRequest->Request.VarList.InstanceSuffix = instanceOf(k);
             // A failed read leaves the text alone: it must not carry the previous port's answer.
             ST_ComboPortLinkStatus->clear();
             LinkRequest->Get();

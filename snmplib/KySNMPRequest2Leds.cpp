@@ -17,8 +17,9 @@ constexpr int BlinkInterval = 60;
 KySNMPRequest2Leds::KySNMPRequest2Leds(QWidget* owner)
     : KySNMPRequest2Controls(owner), PollTimer(new QTimer(owner)), BlinkTimer(new QTimer(owner)) {
     QObject::connect(PollTimer, &QTimer::timeout, PollTimer, [this] { OnPollTimer(); });
-    QObject::connect(BlinkTimer, &QTimer::timeout, BlinkTimer, [this] { PaintLeds(); });
-    BlinkTimer->start(BlinkInterval);
+    // The blink timer runs only while an answer's flashing lasts: an idle panel wakes for nothing.
+    BlinkTimer->setInterval(BlinkInterval);
+    QObject::connect(BlinkTimer, &QTimer::timeout, BlinkTimer, [this] { OnBlinkTimer(); });
 }
 
 KySNMPRequest2Leds::~KySNMPRequest2Leds() {
@@ -59,8 +60,6 @@ void KySNMPRequest2Leds::SetByteLayout(int bytesPerLed, int twoByteFrom) {
 
 void KySNMPRequest2Leds::StartPolling(int units) {
     PollTimer->start(units * 10);
-    // Polling again after a stop must blink again too.
-    if (!BlinkTimer->isActive()) BlinkTimer->start(BlinkInterval);
     GetNow();
 }
 
@@ -104,17 +103,26 @@ void KySNMPRequest2Leds::UpdateAll() {
 }
 
 void KySNMPRequest2Leds::PaintLeds() {
+    for (KyLedBinding& led : Leds)
+        if (!led.Blinking) Paint(led, led.Colour);
+    PaintBlinkingLeds();
+}
+
+bool KySNMPRequest2Leds::PaintBlinkingLeds() {
     bool blinking = false;
     for (KyLedBinding& led : Leds) {
-        if (!led.Blinking) {
-            Paint(led, led.Colour);
-            continue;
-        }
+        if (!led.Blinking) continue;
         blinking = true;
         const bool showsOff = led.Shape && led.Shape->Colour() == led.Map->OffColour;
         Paint(led, showsOff || BlinkTicks > BlinkLimit ? led.Colour : led.Map->OffColour);
     }
     if (blinking) ++BlinkTicks;
+    return blinking;
+}
+
+void KySNMPRequest2Leds::OnBlinkTimer() {
+    // Past the limit a blinking LED stays lit: after the step that lit it nothing changes until the next poll.
+    if (!PaintBlinkingLeds() || BlinkTicks > BlinkLimit + 1) BlinkTimer->stop();
 }
 
 void KySNMPRequest2Leds::RowReceived() {
@@ -129,6 +137,7 @@ void KySNMPRequest2Leds::RowReceived() {
         return;
     }
     PaintLeds();
+    if (BlinkTicks > 0 && BlinkTimer && !BlinkTimer->isActive()) BlinkTimer->start();
 }
 
 void KySNMPRequest2Leds::GetError(const KySNMPError& error) {

@@ -33,7 +33,7 @@ public:
     std::vector<KyLedBinding> Leds;
     // Both belong to the owner form; the binder stops them when it goes.
     QPointer<QTimer> PollTimer;
-    QPointer<QTimer> BlinkTimer;  // every 60 ms
+    QPointer<QTimer> BlinkTimer;  // every 60 ms while blinking LEDs flash after an answer
     int BlinkLimit = 6;
     int BlinkTicks = 0;
     int BytesPerLed = 1;
@@ -54,7 +54,7 @@ public:
     void GetNow();
     void ResetLeds();
     void UpdateAll();
-    // One step of the blinking.
+    // One step of the blinking; LEDs that do not blink take their colour.
     void PaintLeds();
 
     void GetError(const KySNMPError& error) override;
@@ -66,5 +66,8 @@ protected:
 
 private:
     void OnPollTimer();
+    void OnBlinkTimer();
+    // The step for the blinking LEDs only; false when none blinks.
+    bool PaintBlinkingLeds();
     static void Paint(KyLedBinding& binding, std::int32_t colour);
 };

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <set>
 #include <memory>
 #include <unordered_map>
 
@@ -61,6 +62,7 @@ struct PooledSession {
 
 struct CallRecord {
     Completion Done;
+    std::string Agent;  // silenceKey of the request
     std::vector<KyVarBind> Sent;
     std::string AgentAddress;
     std::uint16_t AgentPort = 0;
@@ -83,6 +85,9 @@ std::unordered_map<std::uintptr_t, CallRecord>& records() {
 std::uintptr_t nextRecordId = 1;
 std::deque<std::uintptr_t> finishedRecords;
 std::function<void()> readyHandler;
+std::function<void()> sentHandler;
+int openSequences = 0;
+std::set<std::string> silentAgents;  // timed out within the open sequence
 bool runningCompletions = false;
 
 std::vector<oid> toNetSnmpOid(const KyOid& name) {
@@ -181,6 +186,17 @@ std::string poolKey(const KySNMPTargetCopy& t) {
               t.Scope.ContextName, t.Scope.ContextEngineID})
             key += '\x1f' + part;
     return key;
+}
+
+// The agent with the credentials of one kind of request: a wrong community is not answered either.
+std::string silenceKey(const KySNMPTargetCopy& t, KyPduKind kind) {
+    return poolKey(t) + '\x1f' + (kind == KyPduKind::Set ? t.Security.WriteCommunity : t.Security.ReadCommunity);
+}
+
+bool silent(const std::string& agent) { return openSequences > 0 && silentAgents.count(agent) > 0; }
+
+void noteTimeout(const std::string& agent) {
+    if (openSequences > 0) silentAgents.insert(agent);
 }
 
 // An even-length hex text ("0x" allowed) is the engine ID's octets; any other text is taken as it is.
@@ -340,6 +356,7 @@ int onNetSnmpEvent(int operation, netsnmp_session* session, int, netsnmp_pdu* pd
             break;
         case NETSNMP_CALLBACK_OP_TIMED_OUT:
             record.Result.Status = StatusTimeout;
+            noteTimeout(record.Agent);
             break;
         case NETSNMP_CALLBACK_OP_SEND_FAILED:
             record.Result.Status = statusOfNetSnmpError(session ? session->s_snmp_errno : 0);
@@ -433,6 +450,11 @@ KySNMPExchange exchange(const KySNMPTargetCopy& target, KyPduKind kind, const st
         result.Status = pooled.Refusal;
         return result;
     }
+    const std::string agent = silenceKey(target, kind);
+    if (silent(agent)) {
+        result.Status = StatusTimeout;
+        return result;
+    }
     prepareSend(pooled.Handle, target);
     netsnmp_pdu* response = nullptr;
     const int outcome = snmp_sess_synch_response(pooled.Handle, buildPdu(target, kind, bindings), &response);
@@ -446,6 +468,8 @@ KySNMPExchange exchange(const KySNMPTargetCopy& target, KyPduKind kind, const st
     } else {
         result.Status = statusOfNetSnmpError(lastError(pooled.Handle));
     }
+    // Also a v3 engine discovery that timed out inside the exchange.
+    if (result.Status == StatusTimeout) noteTimeout(agent);
     if (response) snmp_free_pdu(response);
     return result;
 }
@@ -461,6 +485,16 @@ int send(const KySNMPTargetCopy& target, KyPduKind kind, std::vector<KyVarBind> 
     record.Sent = std::move(bindings);
     record.Result.AgentAddress = target.Device.Host;
     record.Result.AgentPort = target.Device.Port;
+    record.Agent = silenceKey(target, kind);
+    if (silent(record.Agent)) {
+        record.InSend = false;
+        record.Finished = true;
+        record.Result.Status = StatusTimeout;
+        record.Result.Bindings = record.Sent;
+        finishedRecords.push_back(id);
+        if (sentHandler) sentHandler();
+        return 0;
+    }
 
     netsnmp_pdu* pdu = buildPdu(target, kind, record.Sent);
     const int requestId = snmp_sess_async_send(pooled.Handle, pdu, onNetSnmpEvent, reinterpret_cast<void*>(id));
@@ -472,11 +506,13 @@ int send(const KySNMPTargetCopy& target, KyPduKind kind, std::vector<KyVarBind> 
                                                                        : statusOfNetSnmpError(lastError(pooled.Handle));
         snmp_free_pdu(pdu);
         records().erase(id);
+        if (status == StatusTimeout) noteTimeout(silenceKey(target, kind));
         return status == 0 ? StatusFailed : status;
     }
     CallRecord& accepted = records()[id];
     accepted.InSend = false;
     if (accepted.Finished) finishedRecords.push_back(id);
+    if (sentHandler) sentHandler();
     return 0;
 }
 
@@ -510,6 +546,20 @@ bool dispatching() {
 
 void setReadyHandler(std::function<void()> handler) {
     readyHandler = std::move(handler);
+}
+
+void setSentHandler(std::function<void()> handler) {
+    sentHandler = std::move(handler);
+}
+
+void beginSequence() { ++openSequences; }
+
+void endSequence() {
+    if (openSequences > 0 && --openSequences == 0) silentAgents.clear();
+}
+
+bool outstanding() {
+    return !records().empty() || !finishedRecords.empty();
 }
 
 }  // namespace KySNMPTransport

@@ -64,6 +64,16 @@ bool dispatching();
 
 // Calls the function whenever a pooled session's socket has data (the pump then runs at once).
 void setReadyHandler(std::function<void()> handler);
+// Called after every asynchronous request that was sent.
+void setSentHandler(std::function<void()> handler);
+// Whether an asynchronous request still waits for its answer, time-out or completion.
+bool outstanding();
+
+// Between begin and end of a sequence (they nest), an agent that let one request time out is not asked
+// again: every later request to it with the same credentials takes the same time-out at once (an
+// asynchronous one through its completion on the next pump step).
+void beginSequence();
+void endSequence();
 
 // Outcome of a Net-SNMP error number, as the status mapSNMPStatus reads.
 int statusOfNetSnmpError(int snmpError);

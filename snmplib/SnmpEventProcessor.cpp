@@ -18,26 +18,31 @@ void SnmpEventProcessor::Enable() {
         Timer->setInterval(TickMilliseconds);
         QObject::connect(Timer, &QTimer::timeout, [this] { OnTimer(); });
         KySNMPTransport::setReadyHandler([this] { OnTimer(); });
+        KySNMPTransport::setSentHandler([this] { Wake(); });
     }
-    Timer->start();
+    Enabled = true;
+    Wake();
 }
 
 void SnmpEventProcessor::Disable() {
+    Enabled = false;
     if (Timer) Timer->stop();
+}
+
+void SnmpEventProcessor::Wake() {
+    if (Enabled && !Running && Timer && !Timer->isActive() && KySNMPTransport::outstanding()) Timer->start();
 }
 
 void SnmpEventProcessor::OnTimer() {
     if (Running || !Timer) return;  // a completion that pumps messages never starts a second tick
-    const bool wasActive = Timer->isActive();
     Running = true;
     Timer->stop();
     struct Restart {
         SnmpEventProcessor* Self;
-        bool WasActive;
         ~Restart() {
             Self->Running = false;
-            if (WasActive && Self->Timer) Self->Timer->start();
+            Self->Wake();
         }
-    } restart{this, wasActive};
+    } restart{this};
     if (snmpSessionStarted()) KySNMPTransport::processPendingEvents();
 }

@@ -5,6 +5,7 @@
 #include "MainUnit.h"
 #include "PanelModel.h"
 #include "MessageBoxes.h"
+#include "Oid_stacking.h"
 #include "SimAgent.h"
 #include "SuiteFolderTest.h"
 #include "WaitingFormUnit.h"
@@ -27,6 +28,7 @@
 
 #include <fstream>
 #include <map>
+#include <set>
 #include <memory>
 
 namespace {
@@ -281,8 +283,8 @@ TEST_F(Discovery, PortButtonsAreExclusiveAcrossPanelsAndCarryThePopupMenu) {
 
 TEST_F(Discovery, TheWaitingDialogRepaintsAndItsBarMovesWhileTheUnitsAreRead) {
     startSimulator("standalone-TRV-5124.txt");
-    // Each combo probe answers late, so the discovery takes a few seconds.
-    sim->addFault({Fault::Delay, E + ".11.70.1.2.3.1.1.5", -1, 5, 700});
+    // Every answer comes late, so the discovery takes a few seconds.
+    sim->addFault({Fault::Delay, "", -1, 5, 700});
     QString caption;
     int barValue = 0;
     int ticks = 0;
@@ -306,12 +308,20 @@ TEST_F(Discovery, ADeadAgentStillOpensAndTheStatusLineSaysWhatFailed) {
     startSimulator("standalone-TRV-5124.txt");
     sim->addFault({Fault::Drop, ""});
     ASSERT_TRUE(open(60000));
+    const auto log = sim->log();
     EXPECT_TRUE(form->isVisible());
     // No answer: the base model's panel, all its LEDs off.
     EXPECT_EQ(panelClasses(), std::vector<std::string>{"TPanelTRV5124Form"});
     EXPECT_EQ(form->ST_StackMode->text(), "ST_StackMode");
     EXPECT_FALSE(form->StatusPanel->text().isEmpty());
     EXPECT_EQ(form->PanelForms.front()->ComboLinked, (std::array<std::uint8_t, 4>{0, 0, 0, 0}));
+    // The first read waited out its tries; every later start-up read took its failure at once, unsent.
+    // (The LED polls that follow the start go on as usual.)
+    std::set<long> asked;
+    for (const auto& entry : log)
+        if (entry.bindings.empty() || entry.bindings[0].oid.rfind(PanelLedStatusVars[0].Oid, 0) != 0)
+            asked.insert(entry.requestId);
+    EXPECT_EQ(asked.size(), 1u);
 }
 
 TEST_F(Discovery, MenuItemsFollowTheDeviceStates) {

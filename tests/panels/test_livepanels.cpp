@@ -144,6 +144,31 @@ TEST_F(LivePanel, ComboLedSitsOverTheConnectorThatHasLink) {
     }
 }
 
+TEST_F(LivePanel, ComboPortsAreProbedInOneGetAndOneByOneWhenItFails) {
+    start("stack12.txt");
+    host.StackModeText = "enabled";
+    const auto probes = [&] {
+        std::size_t gets = 0;
+        for (const auto& entry : sim->log())
+            if (entry.pdu == "GET" && !entry.bindings.empty() && entry.bindings[0].oid.rfind(LinkStatus, 0) == 0) ++gets;
+        return gets;
+    };
+    struct Case {
+        const char* name;
+        int errorStatus;  // of the agent's answer to a request for port 22, once; 0 none
+        std::size_t gets;
+    } cases[] = {{"answered", 0, 1}, {"refused whole in version 1 style", 2, 5}, {"a general error", 5, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim->clearFaults();
+        if (c.errorStatus) sim->addFault({Fault::ErrorStatus, LinkStatus + "22.2", 1, c.errorStatus});
+        sim->clearLog();
+        auto panel = build(Stack12[0], 1);
+        EXPECT_EQ(probes(), c.gets);
+        EXPECT_EQ(panel->ComboLinked, (std::array<std::uint8_t, 4>{0, 1, 0, 0}));
+    }
+}
+
 TEST_F(LivePanel, AFailedProbeCountsAsNotLinkedNotAsThePreviousAnswer) {
     start("standalone-TRV-5124.txt");
     sim->setValue(LinkStatus + "21.2", "INTEGER 2");

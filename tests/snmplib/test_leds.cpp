@@ -287,6 +287,14 @@ TEST_F(LedPolling, FrontPanelPollIntervalIsThreeSeconds) {
     EXPECT_FALSE(leds->BlinkTimer->isActive());
 }
 
+TEST_F(LedPolling, NoBlinkTimerRunsWhileNoLedBlinks) {
+    sim->setValue(LedOid, "STRING 0x0503000500");
+    leds->StartPolling(300);
+    ASSERT_TRUE(waitForAnswers(1));
+    EXPECT_FALSE(leds->Leds[1].Blinking);
+    EXPECT_FALSE(leds->BlinkTimer->isActive());
+}
+
 TEST_F(LedPolling, BlinkingLedsToggleThenStayLitUntilTheNextPoll) {
     // Each blink tick, after the binder has painted, notes what the blinking LED shows.
     std::vector<std::int32_t> ticks;
@@ -296,21 +304,22 @@ TEST_F(LedPolling, BlinkingLedsToggleThenStayLitUntilTheNextPoll) {
         ticks.clear();
         atAnswer.push_back(leds->Leds[1].Shape->Colour());
     };
-    // Seven changes from the answer on (the answer's own step and six ticks), then lit.
-    const std::vector<std::int32_t> fromOff{Black, Lime, Black, Lime, Black, Lime, Lime, Lime, Lime};
-    const std::vector<std::int32_t> fromLit{Lime, Black, Lime, Black, Lime, Black, Lime, Lime, Lime};
-    const auto firstTicks = [&] { return std::vector<std::int32_t>(ticks.begin(), ticks.begin() + 9); };
+    // Seven changes from the answer on (the answer's own step and six ticks), then lit; the timer stops
+    // with the tick that lit it.
+    const std::vector<std::int32_t> fromOff{Black, Lime, Black, Lime, Black, Lime, Lime};
+    const std::vector<std::int32_t> fromLit{Lime, Black, Lime, Black, Lime, Black, Lime};
+    const auto flashed = [&] { return ticks.size() >= fromOff.size() && !leds->BlinkTimer->isActive(); };
 
     leds->StartPolling(300);
     ASSERT_TRUE(waitForAnswers(1));
-    ASSERT_TRUE(waitUntil([&] { return ticks.size() >= 9; }));
-    EXPECT_EQ(firstTicks(), fromOff);
+    ASSERT_TRUE(waitUntil(flashed));
+    EXPECT_EQ(ticks, fromOff);
     EXPECT_EQ(leds->Leds[0].Shape->Colour(), Red) << "a steady LED never flashes";
 
     leds->GetNow();
     ASSERT_TRUE(waitForAnswers(2));
-    ASSERT_TRUE(waitUntil([&] { return ticks.size() >= 9; }));
-    EXPECT_EQ(firstTicks(), fromLit);
+    ASSERT_TRUE(waitUntil(flashed));
+    EXPECT_EQ(ticks, fromLit);
     EXPECT_EQ(atAnswer, (std::vector<std::int32_t>{Lime, Black}));
 }
 

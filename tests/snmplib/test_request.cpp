@@ -7,6 +7,8 @@
 #include "KySNMPTarget.h"
 #include "SimAgent.h"
 #include "SimTarget.h"
+#include "KySNMPSequence.h"
+#include "SnmpEventProcessor.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -288,6 +291,59 @@ TEST_F(RequestTest, TableShapesComeOutRowByRowBothWays) {
             EXPECT_EQ(last.EndOfWalk, 1);
         }
     }
+}
+
+TEST_F(RequestTest, PumpTicksOnlyWhileARequestIsOutstanding) {
+    ASSERT_TRUE(waitUntil([] { return !EventProcessor.TimerRunning(); })) << "an idle program wakes for nothing";
+    auto r = request(IntegerTableVars, MVT_FMV, 1);
+    bool running = false;
+    bool finished = false;
+    bool ok = true;
+    r->GetAsync(true, ok, [&](const KySNMPError&, KySNMPVarList&) { finished = true; });
+    running = EventProcessor.TimerRunning();
+    ASSERT_TRUE(ok);
+    EXPECT_TRUE(running) << "time-outs and retries need the ticks";
+    ASSERT_TRUE(waitUntil([&] { return finished; }));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(EventProcessor.TimerRunning());
+}
+
+TEST_F(RequestTest, WithinASequenceATimedOutAgentFailsLaterRequestsAtOnceAndUnsent) {
+    sim->addFault({Fault::Drop, ""});
+    const auto timedOut = [&](bool async) {
+        auto r = request(IntegerTableVars, MVT_FMV, 1);
+        r->Timeout = 10;
+        KySNMPError last;
+        if (async) {
+            walkAsync(*r, &last);
+        } else {
+            r->OnError = [&](const KySNMPError& e) { last = e; };
+            bool ok = true;
+            r->GetSync(true, ok);
+        }
+        return last.Code;
+    };
+    const auto requestsSent = [&] {
+        std::set<long> ids;
+        for (const auto& entry : sim->log()) ids.insert(entry.requestId);
+        return ids.size();
+    };
+    const int timeoutCode = timedOut(false);
+    ASSERT_NE(timeoutCode, 0);
+    {
+        KySNMPSequence sequence;
+        sim->clearLog();
+        EXPECT_EQ(timedOut(false), timeoutCode);
+        EXPECT_EQ(requestsSent(), 1u) << "the first of the sequence is sent and waits out its tries";
+        for (const bool async : {false, true}) {
+            SCOPED_TRACE(async ? "asynchronous" : "synchronous");
+            EXPECT_EQ(timedOut(async), timeoutCode) << "the same failure, reported as before";
+        }
+        EXPECT_EQ(requestsSent(), 1u);
+    }
+    sim->clearLog();
+    EXPECT_EQ(timedOut(true), timeoutCode);
+    EXPECT_EQ(requestsSent(), 1u) << "after the sequence the agent is asked again";
 }
 
 TEST_F(RequestTest, MisbehavingAgentsEndTheWalk) {

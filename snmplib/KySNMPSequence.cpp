@@ -1,0 +1,7 @@
+#include "KySNMPSequence.h"
+
+#include "KySNMPTransport.h"
+
+KySNMPSequence::KySNMPSequence() { KySNMPTransport::beginSequence(); }
+
+KySNMPSequence::~KySNMPSequence() { KySNMPTransport::endSequence(); }
