@@ -139,7 +139,7 @@ void TDoubleVLANForm::FormCreate() {
                                           // The unknown ports are the switch's report: a selected row
                                           // must not make them tickable.
                                           binder.AutoEnable = 0;
-                                          binder.OnGetDone = [this] { lvDoubleVLAN->resizeColumnToContents(Name); };
+                                          binder.OnGetDone = [this] { FitColumnsBut(lvDoubleVLAN, {Uplink, Access, Delete, Unknown}); };
                                       }});
     UnknownSelector->DisableAll();
     ResetInputs();

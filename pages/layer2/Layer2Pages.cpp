@@ -5,11 +5,18 @@
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
 #include "MSTPPortStateFormUnit.h"
+#include "MirrorgroupFormunit.h"
+#include "MulticastFilterInformationFormUnit.h"
+#include "MulticastForwardingInformationFormUnit.h"
 #include "MultipAuthGuestVlanFormUnit.h"
+#include "NLBMulticastFDBFormUnit.h"
 #include "ProtcolVlanUnit.h"
 #include "ProtocolVLANUnit.h"
+#include "RSPANFFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
+#include "TpGroupDestinationForwardedFormUnit.h"
+#include "UnicastFilterInformationFormUnit.h"
 #include "VLANFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoUnit.h"
@@ -31,4 +38,11 @@ void RegisterLayer2Pages() {
     RegisterPage<TDoubleVLANForm>("TDoubleVLANForm");
     RegisterPage<TGuestVlanForm>("TGuestVlanForm");
     RegisterPage<TMultpAuthGuestVlanForm>("TMultpAuthGuestVlanForm");
+    RegisterPage<TUnicastFilterInformationForm>("TUnicastFilterInformationForm");
+    RegisterPage<TMulticastFilterInformationForm>("TMulticastFilterInformationForm");
+    RegisterPage<TNLBUnicastFDBForm>("TNLBUnicastFDBForm");
+    RegisterPage<TMirrorGroupForm>("TMirrorGroupForm");
+    RegisterPage<TRSPANForm>("TRSPANForm");
+    RegisterPage<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
+    RegisterPage<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm");
 }

@@ -9,6 +9,8 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 template <typename Control>
@@ -36,6 +38,12 @@ QLabel* NewRowCounter(QWidget* parent, const char* name) {
     counter->setText(QStringLiteral("0"));
     counter->setAlignment(Qt::AlignCenter);
     return counter;
+}
+
+void FitColumnsBut(QTreeWidget* list, std::initializer_list<int> portColumns) {
+    for (int column = 0; column < list->columnCount(); ++column)
+        if (std::find(portColumns.begin(), portColumns.end(), column) == portColumns.end())
+            list->resizeColumnToContents(column);
 }
 
 TListPanel AddListOverPanel(QWidget* client, const char* listName, bool tabsBelow) {

@@ -25,6 +25,9 @@ QLabel* NewStaticText(QWidget* parent, const char* name);
 // The row counter at the head of the button column.
 QLabel* NewRowCounter(QWidget* parent, const char* name);
 
+// Fits every column of the list to its cells but the port lists, whose hex runs on.
+void FitColumnsBut(QTreeWidget* list, std::initializer_list<int> portColumns);
+
 // The page's body: a list over a lower panel, with room on the right for the button column.
 struct TListPanel {
     QHBoxLayout* Columns;

@@ -5,6 +5,18 @@
 
 #include <QTreeWidget>
 
+// The objects each SET in the log wrote under the prefix, without their values.
+inline std::vector<std::vector<std::string>> objectsSet(const std::vector<trvtest::LogEntry>& log,
+                                                        const std::string& prefix) {
+    std::vector<std::vector<std::string>> sets;
+    for (const auto& set : setsUnder(log, prefix)) {
+        std::vector<std::string> names;
+        for (const std::string& binding : set) names.push_back(binding.substr(0, binding.find('=')));
+        sets.push_back(names);
+    }
+    return sets;
+}
+
 class Layer2PageWindow : public DedicatedPageWindow {
 protected:
     template <class Page>

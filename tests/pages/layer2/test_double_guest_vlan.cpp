@@ -25,16 +25,6 @@ const std::string AuthGuestVlans = "1.3.6.1.4.1.32473.12.3.11.2.1.";
 
 void choose(QComboBox* combo, const char* text) { combo->setCurrentIndex(combo->findText(QString::fromLatin1(text))); }
 
-// The objects each SET wrote, without their values.
-std::vector<std::vector<std::string>> objectsSet(const std::vector<trvtest::LogEntry>& log, const std::string& prefix) {
-    std::vector<std::vector<std::string>> sets;
-    for (const auto& set : setsUnder(log, prefix)) {
-        std::vector<std::string> names;
-        for (const std::string& binding : set) names.push_back(binding.substr(0, binding.find('=')));
-        sets.push_back(names);
-    }
-    return sets;
-}
 
 // The ports a stored or sent port list holds, counted from 1 across the units.
 std::vector<int> portsIn(const std::string& value) {

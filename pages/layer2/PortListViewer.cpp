@@ -1,0 +1,67 @@
+#include "PortListViewer.h"
+
+#include "PageLayout.h"
+#include "StackingPortUitForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TPortListViewer::TPortListViewer(QWidget* owner, const TPortListViewerLayout& layout)
+    : TDedicatedPage(owner, {.Width = layout.Width, .Height = layout.Height}), Layout(layout) {
+    TListPanel body = AddListOverPanel(Client, Layout.ListName, true);
+    PortLists = body.List;
+    PageControl1 = new QTabWidget(body.Lower);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    body.LowerLayout->addWidget(PageControl1, 1);
+    RowCounter = NewRowCounter(Client, Layout.CounterName);
+    RefreshButton = NewPageButton(Client, "RefreshBtn", QStringLiteral("Refresh"));
+    if (Layout.Writable) SetButton = NewPageButton(Client, "SetBtn", QStringLiteral("Set"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    QVBoxLayout* column = AddButtonColumn(body.Columns, {RowCounter, RefreshButton});
+    if (SetButton) column->insertWidget(column->count() - 1, SetButton);
+    column->insertWidget(column->count() - 1, CloseButton);
+    connect(RefreshButton, &QPushButton::clicked, this, &TPortListViewer::RefreshBtnClick);
+    if (SetButton) connect(SetButton, &QPushButton::clicked, this, &TPortListViewer::SetBtnClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TPortListViewer::CloseClick);
+    FormCreate();
+}
+
+void TPortListViewer::FormCreate() {
+    const std::string ports = PortNumberList();
+    for (const auto& [caption, column] : Layout.Selectors)
+        PortSelectors.push_back(AddPortSelector(PageControl1, QString::fromLatin1(caption)));
+    // Only the lists that are written open for a selected row; the others stay locked.
+    WatchList(PortLists, [this](QTreeWidgetItem*, bool selected) {
+        for (std::size_t i = 0; i < PortSelectors.size(); ++i) {
+            const bool open = selected && ViewRequest && ViewRequest->Request.VarList.IsSettable(Layout.Selectors[i].second);
+            if (open) PortSelectors[i]->EnableAll();
+            else PortSelectors[i]->DisableAll();
+        }
+    });
+    ViewRequest = CreateBinder({.Table = Layout.Table,
+                                .ItemType = Layout.ItemType,
+                                .KeyCount = Layout.KeyCount,
+                                .Main = true,
+                                .List = PortLists,
+                                .Bind = [&](KySNMPRequest2Edits& binder) {
+                                    for (std::size_t i = 0; i < PortSelectors.size(); ++i)
+                                        BindPortList(binder, Layout.Selectors[i].second, ports, PortSelectors[i]);
+                                    binder.AutoEnable = 0;
+                                    binder.OnGetDone = [this] { FitColumnsBut(PortLists, {}); };
+                                }});
+    for (TStackingPortUitForm* selector : PortSelectors) selector->DisableAll();
+    ShowRowSelected(false);
+}
+
+void TPortListViewer::ResetInputs() {
+    for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAll();
+}
+
+void TPortListViewer::SetBtnClick() {
+    // A write names the VLAN of the selected row, never an empty one.
+    if (!PortLists->currentItem() || !MayWrite()) return;
+    GuardedWrite([&] { MaskedSet({}); });
+}
