@@ -6,6 +6,7 @@
 #include "KyOptionList.h"
 #include "KySNMPRequest2Edits.h"
 #include "SNMPPanel.h"
+#include "SharedPalette.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +28,7 @@ void paint(QWidget* control, const QColor& text, const QColor& background) {
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::ButtonText, text);
     palette.setColor(QPalette::Button, background);
-    control->setPalette(palette);
+    control->setPalette(SharedPalette(palette));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "TBasicFormUnit.h"
 
+#include "SharedPalette.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +15,7 @@ namespace {
 void SetBase(QWidget* control, QPalette::ColorRole role) {
     QPalette p = control->palette();
     p.setColor(QPalette::Base, QGuiApplication::palette().color(role));
-    control->setPalette(p);
+    control->setPalette(SharedPalette(p));
 }
 
 void Disable(QWidget* control, bool empty) {
