@@ -218,6 +218,20 @@ constinit const KySNMPVarDesc UserDefinedInformationRuleVars[] = {
     {nullptr, nullptr, 0, 0, nullptr},
 };
 
+// User-defined payload masks. The switch's MIB leaves this table out; its OIDs, beside the payload rule
+// table under the same subtree, are this program's assumption.
+constinit const KySNMPVarDesc UserMaskInfoVars[] = {
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.1", "Mask Entry ID", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.2", "Filtered Ports", sxBitStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.3", "Filtered Port(s) [0 to 15]", sxOctetStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.4", "Filtered Port(s) [16 to 31]", sxOctetStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.5", "Filtered Port(s) [32 to 47]", sxOctetStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.6", "Filtered Port(s) [48 to 63]", sxOctetStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.7", "Filtered Port(s) [64 to 79]", sxOctetStr, afReadWrite, nullptr},
+    {"1.3.6.1.4.1.32473.11.5.2.2.1.8", "Mask Row Status", sxInteger, afReadWrite, &RowStatus},
+    {nullptr, nullptr, 0, 0, nullptr},
+};
+
 constinit const KySNMPVarDesc IPv6ProfileVars[] = {
     {"1.3.6.1.4.1.32473.12.9.2.4.1.1", "Profile ID", sxInteger, afNotAccess, nullptr},
     {"1.3.6.1.4.1.32473.12.9.2.4.1.2", "Mask Class", sxInteger, afReadWrite, &EnableDisable},

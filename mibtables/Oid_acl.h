@@ -11,6 +11,7 @@ extern const KySNMPVarDesc IPMaskInformationVars[];
 extern const KySNMPVarDesc EthernetInformationRuleVars[];
 extern const KySNMPVarDesc IPRuleVars[];
 extern const KySNMPVarDesc UserDefinedInformationRuleVars[];
+extern const KySNMPVarDesc UserMaskInfoVars[];
 extern const KySNMPVarDesc IPv6ProfileVars[];
 extern const KySNMPVarDesc Ipv6RuleVars[];
 extern const KySNMPVarDesc CPUInterfaceFilteringGlobalSettingsVars[];

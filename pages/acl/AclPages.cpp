@@ -13,6 +13,7 @@
 #include "IPv6MaskInfoFormUnit.h"
 #include "PacketContentMaskFormUnit.h"
 #include "TimeRangeFormUnit.h"
+#include "UserMaskInforUnit.h"
 
 void RegisterAclPages() {
     RegisterPage<TIPMaskInformationForm>("TIPMaskInformationForm");
@@ -27,4 +28,5 @@ void RegisterAclPages() {
     RegisterPage<TTimeRangeForm>("TTimeRangeForm");
     RegisterPage<TPktContentMaskForm>("TPktContentMaskForm");
     RegisterPage<TIPv6ProfileForm>("TIPv6ProfileForm");
+    RegisterPage<TUserMaskInfoForm>("TUserMaskInfoForm");
 }
