@@ -11,6 +11,7 @@
 #include "IPMaskInformationFormUnit.h"
 #include "IPRuleUnit.h"
 #include "IPv6MaskInfoFormUnit.h"
+#include "IPv6RuleInfoFormUnit.h"
 #include "PacketContentMaskFormUnit.h"
 #include "TimeRangeFormUnit.h"
 #include "UserMaskInforUnit.h"
@@ -29,4 +30,5 @@ void RegisterAclPages() {
     RegisterPage<TPktContentMaskForm>("TPktContentMaskForm");
     RegisterPage<TIPv6ProfileForm>("TIPv6ProfileForm");
     RegisterPage<TUserMaskInfoForm>("TUserMaskInfoForm");
+    RegisterPage<TIpv6RuleForm>("TIpv6RuleForm");
 }

@@ -1,5 +1,6 @@
 #include "AclRuleEditor.h"
 
+#include "AclControls.h"
 #include "KyIPv4.h"
 #include "MainUnit.h"
 #include "StackingPortUitForm.h"
@@ -8,7 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTreeWidgetItem>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -26,6 +27,7 @@ void EnableBox(QCheckBox* box, bool enabled) {
 }
 
 void EnableValue(QWidget* control, bool enabled) {
+    if (!control) return;
     if (enabled) TBasicForm::EnableControl(control);
     else TBasicForm::DisableControl(control);
 }
@@ -40,12 +42,21 @@ int IntegerOr(const QString& text, int otherwise) {
     return ok ? value : otherwise;
 }
 
+QString CheckRxRate(const QString& text) {
+    const int rate = IntegerOr(text);
+    return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
+}
+
 bool IsHex(const QString& text, int digits) {
     if (text.size() != digits) return false;
     return std::all_of(text.begin(), text.end(), [](QChar c) {
         return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     });
 }
+
+bool IsHexUpTo(const QString& text, int digits) { return text.size() <= digits && IsHex(text, int(text.size())); }
+
+bool IsUsedOffsetGroup(const QString& text) { return !text.isEmpty() && text != QString(32, u'0'); }
 
 bool IsIPv4(const QString& text) { return parseIPv4Address(text.toStdString()).has_value(); }
 
@@ -54,16 +65,19 @@ TAclRuleEditor::TAclRuleEditor(Controls controls, std::vector<Field> fields, QSt
 
 void TAclRuleEditor::PermitChange() {
     const QString action = C.Permit->currentText();
+    const std::initializer_list<QWidget*> values{C.EnablePriority, C.Priority, C.ReplacePriority,
+                                                 C.EnableReplaceDscp, C.DscpValue, C.RxRate};
+    const std::initializer_list<QCheckBox*> boxes{C.EnablePriorityBox, C.PriorityBox, C.ReplacePriorityBox,
+                                                  C.EnableReplaceDscpBox, C.DscpValueBox, C.RxRateBox};
     if (action == "deny" || action == "mirror") {
-        for (QWidget* control : std::initializer_list<QWidget*>{C.EnablePriority, C.Priority, C.ReplacePriority,
-                                                                C.EnableReplaceDscp, C.DscpValue, C.RxRate})
-            EnableValue(control, false);
-        for (QCheckBox* box : {C.EnablePriorityBox, C.PriorityBox, C.ReplacePriorityBox, C.EnableReplaceDscpBox,
-                               C.DscpValueBox, C.RxRateBox})
-            EnableBox(box, false);
+        for (QWidget* control : values) EnableValue(control, false);
+        for (QCheckBox* box : boxes) EnableBox(box, false);
         const bool mirror = action == "mirror";
         EnableValue(C.MirrorID, mirror);
         EnableBox(C.MirrorIDBox, mirror);
+    } else if (!C.CombosEnable) {
+        for (QWidget* control : values) EnableValue(control, true);
+        for (QCheckBox* box : boxes) EnableBox(box, true);
     } else if (action == "permit") {
         EnableValue(C.MirrorID, false);
         EnableBox(C.MirrorIDBox, false);
@@ -87,6 +101,7 @@ void TAclRuleEditor::PriorityChange() {
 }
 
 void TAclRuleEditor::ReplaceDscpChange() {
+    if (!C.DscpValueBox) return;
     const bool enabled = Shows(C.EnableReplaceDscp, "enabled");
     C.DscpValueBox->setEnabled(enabled);
     C.DscpValueBox->setChecked(enabled);
@@ -103,7 +118,7 @@ TAclRuleEditor::Failure TAclRuleEditor::Validate() const {
         if (!field.Box->isChecked()) continue;
         const QString text = ControlText(field.Control);
         if (text.isEmpty() && field.MustNotBeEmpty) return {EmptyText, field.Control};
-        if (!FormsAfterEmpties && field.Check && !text.isEmpty()) {
+        if (!FormsAfterEmpties && field.Check && (!text.isEmpty() || !field.MustNotBeEmpty)) {
             const QString message = field.Check(text);
             if (!message.isEmpty()) return {message, field.Control};
         }
@@ -141,6 +156,20 @@ std::vector<int> TAclRuleEditor::PriorityExclusions(const QTreeWidgetItem* selec
     }
     const bool enabled = C.EnablePriorityBox->isChecked() && !Shows(C.EnablePriority, "disabled");
     return enabled ? std::vector<int>{} : priority;
+}
+
+std::vector<int> TAclRuleEditor::Selection(bool denyDrops, const QTreeWidgetItem* selectedRow, int enableColumn) const {
+    std::vector<int> excluded = Exclusions(denyDrops);
+    const std::vector<int> priority = PriorityExclusions(selectedRow, enableColumn);
+    excluded.insert(excluded.end(), priority.begin(), priority.end());
+    return excluded;
+}
+
+TAclRuleEditor::Failure TAclRuleEditor::NewRuleRefusal(const QTreeWidget* list, const std::vector<QString>& keys,
+                                                       const QString& duplicateText, QWidget* keyEdit) const {
+    if (FindAclRow(list, keys)) return {duplicateText, keyEdit};
+    if (!C.PermitBox->isChecked()) return {QStringLiteral("Permit option must be checked."), C.Permit};
+    return {};
 }
 
 bool TAclRuleEditor::HasCheckedPort(const TStackingPortUitForm& selector) {

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class TStackingPortUitForm;
@@ -27,7 +28,8 @@ public:
         bool ActionBound = false;
         // Whether a checked, empty control is refused.
         bool MustNotBeEmpty = true;
-        // The field's form, checked when the box is checked: the message of a wrong text, or empty.
+        // The field's form, checked when the box is checked: the message of a wrong text, or empty. A field
+        // that may be empty has its empty text checked too.
         std::function<QString(const QString&)> Check;
     };
 
@@ -49,13 +51,17 @@ public:
         QCheckBox* RxRateBox = nullptr;
         QLineEdit* MirrorID = nullptr;
         QCheckBox* MirrorIDBox = nullptr;
+        // Whether the two enable combos drive their dependent fields. Without it any action but "deny" or
+        // "mirror" (also none chosen) enables every action-bound control, and no tick is changed.
+        bool CombosEnable = true;
     };
 
     // Fields in the order the checks visit them. emptyText: the message of a checked, empty field;
     // formsAfterEmpties: every field's emptiness is checked before any field's form.
     TAclRuleEditor(Controls controls, std::vector<Field> fields, QString emptyText, bool formsAfterEmpties);
 
-    // The enabling by the action, then by the two enable combos.
+    // The enabling by the action, then by the two enable combos; a page without some of these controls
+    // leaves them null.
     void PermitChange();
     void PriorityChange();
     void ReplaceDscpChange();
@@ -75,6 +81,13 @@ public:
     // Priority and replaced priority travel only while the priority in force is enabled: the combo's
     // when its box is checked, else the selected row's cell (an empty cell decides nothing).
     std::vector<int> PriorityExclusions(const QTreeWidgetItem* selectedRow, int enableColumn) const;
+    // Both of them: what an Add or Edit leaves out.
+    std::vector<int> Selection(bool denyDrops, const QTreeWidgetItem* selectedRow, int enableColumn) const;
+
+    // An Add's refusal after the field checks: a listed pair of keys (the texts compared, focus on keyEdit),
+    // then an unchecked action.
+    Failure NewRuleRefusal(const QTreeWidget* list, const std::vector<QString>& keys, const QString& duplicateText,
+                           QWidget* keyEdit) const;
 
     // Whether a port of the selector's first 64 positions, or 768 in a stack, is checked.
     static bool HasCheckedPort(const TStackingPortUitForm& selector);
@@ -94,7 +107,13 @@ private:
 
 // Integer value of an edit's text, -1 when it is not one.
 int IntegerOr(const QString& text, int otherwise = -1);
+// The message of an RX rate outside 0-156249, or empty.
+QString CheckRxRate(const QString& text);
 // Whether the text is exactly `digits` hexadecimal digits.
 bool IsHex(const QString& text, int digits);
+// Whether the text is at most `digits` hexadecimal digits, either case; an empty text passes.
+bool IsHexUpTo(const QString& text, int digits);
+// Whether a payload offset group's text takes one of a rule's two groups: 32 zeros count as unused.
+bool IsUsedOffsetGroup(const QString& text);
 // The strict IPv4 reader on the whole text.
 bool IsIPv4(const QString& text);

@@ -94,10 +94,6 @@ void TEthernetInformationRuleForm::BuildLayout() {
         const int value = IntegerOr(text);
         return value >= 0 && value <= 7 ? QString() : QStringLiteral("Priority value should between 0-7");
     };
-    const auto rxRate = [](const QString& text) {
-        const int rate = IntegerOr(text);
-        return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
-    };
     using F = TAclRuleEditor::Field;
     Editor = std::make_unique<TAclRuleEditor>(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, EnablePriorityComboBox, cbxEnablePriority, PriorityEdit,
@@ -114,7 +110,7 @@ void TEthernetInformationRuleForm::BuildLayout() {
             F{cbxPriority, PriorityEdit, Priority, true, true, priority},
             F{cbxReplacePriority, ReplacePriorityComboBox, ReplacePriority, true},
             F{cbxPermit, PermitComboBox, Permit},
-            F{cbxRxRate, RxRateEdit, RxRate, true, true, rxRate},
+            F{cbxRxRate, RxRateEdit, RxRate, true, true, CheckRxRate},
             F{cbxTimeRange, edtTimeRange, TimeRange},
             F{MirrorIDCheckBox, MirrorIDEdit, MirrorGroup, true, false},
             F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true, false},
@@ -216,30 +212,22 @@ void TEthernetInformationRuleForm::Write(std::vector<int> excluded, int rowStatu
 
 void TEthernetInformationRuleForm::AddButtonClick() {
     if (!ValidateInputs()) return;
-    if (FindAclRow(ListView1, {MaskIDEdit->text(), AccessEdit->text()})) {
-        ShowMessage(QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."));
-        MaskIDEdit->setFocus();
-        return;
-    }
-    if (!cbxPermit->isChecked()) {
-        ShowMessage(QStringLiteral("Permit option must be checked."));
-        PermitComboBox->setFocus();
+    const auto refusal = Editor->NewRuleRefusal(
+        ListView1, {MaskIDEdit->text(), AccessEdit->text()},
+        QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."), MaskIDEdit);
+    if (!refusal.Text.isEmpty()) {
+        ShowMessage(refusal.Text);
+        refusal.Control->setFocus();
         return;
     }
     // A new deny rule still carries what its checked boxes select.
-    std::vector<int> excluded = Editor->Exclusions(false);
-    const std::vector<int> priority = Editor->PriorityExclusions(nullptr, EnablePriority);
-    excluded.insert(excluded.end(), priority.begin(), priority.end());
-    Write(excluded, CreateAndGoItem);
+    Write(Editor->Selection(false, nullptr, EnablePriority), CreateAndGoItem);
 }
 
 void TEthernetInformationRuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || !ValidateInputs()) return;
-    std::vector<int> excluded = Editor->Exclusions(true);
-    const std::vector<int> priority = Editor->PriorityExclusions(row, EnablePriority);
-    excluded.insert(excluded.end(), priority.begin(), priority.end());
-    Write(excluded, TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    Write(Editor->Selection(true, row, EnablePriority), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
 }
 
 void TEthernetInformationRuleForm::DeleteButtonClick() {

@@ -103,10 +103,6 @@ void TIPRuleForm::BuildLayout() {
     connect(CloseButton, &QPushButton::clicked, this, &TIPRuleForm::CloseClick);
 
     const auto userMask = [](const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid User Mask"); };
-    const auto rxRate = [](const QString& text) {
-        const int rate = IntegerOr(text);
-        return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
-    };
     using F = TAclRuleEditor::Field;
     Editor = std::make_unique<TAclRuleEditor>(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,
@@ -131,7 +127,7 @@ void TIPRuleForm::BuildLayout() {
             F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true},
             F{cbxValue, DSCPValueEdit, ReplaceDscp, true},
             F{cbxPermit, PermitComboBox, Permit},
-            F{cbxRxRate, RxRateEdit, RxRate, true, true, rxRate},
+            F{cbxRxRate, RxRateEdit, RxRate, true, true, CheckRxRate},
             F{cbxTimeRange, edtTimeRange, TimeRange},
             F{cbxType, TypeEdit, Type},
             F{cbxCode, CodeEdit, Code},
@@ -259,7 +255,7 @@ bool TIPRuleForm::Validate() {
 }
 
 std::vector<int> TIPRuleForm::FieldSelection() const {
-    std::vector<int> out = Editor->Exclusions(true);
+    std::vector<int> out = Editor->Selection(true, ListView1->currentItem(), EnablePriority);
     if (cbxProtocol->isChecked()) {
         const auto range = [&](int from, int to) {
             for (int i = from; i <= to; ++i) out.push_back(i);
@@ -274,8 +270,6 @@ std::vector<int> TIPRuleForm::FieldSelection() const {
         else if (protocol == "udp") out.insert(out.end(), {Icmp, Igmp, FlagBits, ProtocolIdCol, UserMask});
         else if (protocol == "protocolId") range(Icmp, DestPort);
     }
-    const std::vector<int> priority = Editor->PriorityExclusions(ListView1->currentItem(), EnablePriority);
-    out.insert(out.end(), priority.begin(), priority.end());
     return out;
 }
 
@@ -288,14 +282,12 @@ void TIPRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
 
 void TIPRuleForm::AddButtonClick() {
     if (!Validate()) return;
-    if (FindAclRow(ListView1, {IPRuleEdit->text(), AccessIDEdit->text()})) {
-        ShowMessage(QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."));
-        IPRuleEdit->setFocus();
-        return;
-    }
-    if (!cbxPermit->isChecked()) {
-        ShowMessage(QStringLiteral("Permit option must be checked."));
-        PermitComboBox->setFocus();
+    const auto refusal = Editor->NewRuleRefusal(
+        ListView1, {IPRuleEdit->text(), AccessIDEdit->text()},
+        QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."), IPRuleEdit);
+    if (!refusal.Text.isEmpty()) {
+        ShowMessage(refusal.Text);
+        refusal.Control->setFocus();
         return;
     }
     Write(FieldSelection(), CreateAndGoItem);

@@ -101,12 +101,11 @@ void TUserMaskInfoForm::ResetInputs() {
 
 void TUserMaskInfoForm::GetButtonClick() { RefreshClick(); }
 
-bool TUserMaskInfoForm::IsHexText(const QString& text) { return text.size() <= 32 && (text.isEmpty() || IsHex(text, int(text.size()))); }
+bool TUserMaskInfoForm::IsHexText(const QString& text) { return IsHexUpTo(text, 32); }
 
 bool TUserMaskInfoForm::CheckGroupCount() {
-    static const QString unused(32, u'0');
     const auto used = std::count_if(Groups.begin(), Groups.end(), [](const QLineEdit* group) {
-        return !group->text().isEmpty() && group->text() != unused;
+        return IsUsedOffsetGroup(group->text());
     });
     if (used <= 2) return true;
     ShowMessage(QStringLiteral("Filtered Ports can not over two groups."));

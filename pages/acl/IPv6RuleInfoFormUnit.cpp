@@ -1,0 +1,296 @@
+#include "IPv6RuleInfoFormUnit.h"
+
+#include "AclControls.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+#include "StackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column {
+    ProfileId, AccessId, Class, Flowlabel, SourceIpv6, DestIpv6, EnablePriority, Priority, ReplacePriority, Permit, Ports,
+    RxRate, RowStatus, TimeRange, Owner, Protocol, SourcePort, DestPort, MirrorGroup
+};
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+QString CheckFlowLabel(const QString& text) {
+    if (text.size() > 8) return QStringLiteral("The length of this value should be eight.");
+    return IsHex(text, 8) ? QString() : QStringLiteral("Invalid data!");
+}
+
+QString CheckIPv6Address(const QString& text) {
+    return IsHex(text, 32) ? QString() : QStringLiteral("Invalid Ipv6 Address value");
+}
+
+}  // namespace
+
+TIpv6RuleForm::TIpv6RuleForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 826, .Height = 700, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("IPv6 Rule"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TIpv6RuleForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* splitter = new QSplitter(Qt::Vertical, Client);
+    columns->addWidget(splitter, 1);
+    ListView1 = NewAclList(splitter);
+    ListView1->setMinimumHeight(160);
+
+    auto* editor = new QWidget(splitter);
+    auto* grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    TAclFieldGrid fields(grid, 7);
+    QWidget* p = editor;
+    fields.Add(QStringLiteral("Profile ID"), edtRuleID = NewAclEdit(p, "edtRuleID"));
+    fields.Add(QStringLiteral("Access ID"), edtRuleAccessID = NewAclEdit(p, "edtRuleAccessID"));
+    fields.Add(cbxRuleClass = NewAclBox(p, "cbxRuleClass", "Class (0-255)"), edtRuleClass = NewAclEdit(p, "edtRuleClass"));
+    fields.Add(cbxRuleFlowlabel = NewAclBox(p, "cbxRuleFlowlabel", "Flowlabel (0-FFFFF)"),
+               edtRuleFlowlabel = NewAclEdit(p, "edtRuleFlowlabel"));
+    fields.Add(cbxRuleSrcIpv6addr = NewAclBox(p, "cbxRuleSrcIpv6addr", "Source IPv6 Address"),
+               edtRuleSrcIpv6addr = NewAclEdit(p, "edtRuleSrcIpv6addr"));
+    fields.Add(cbxRuleDstIpv6addr = NewAclBox(p, "cbxRuleDstIpv6addr", "Destination IPv6 Address"),
+               edtRuleDstIpv6addr = NewAclEdit(p, "edtRuleDstIpv6addr"));
+    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
+    fields.Add(ProtocolCheckBox = NewAclBox(p, "ProtocolCheckBox", "Protocol"), cbxProtocol = NewAclCombo(p, "cbxProtocol"));
+    fields.Add(SourcePortCheckBox = NewAclBox(p, "SourcePortCheckBox", "Source Port"), edtSourcePort = NewAclEdit(p, "edtSourcePort"));
+    fields.Add(DestinationPortCheckBox = NewAclBox(p, "DestinationPortCheckBox", "Destination Port"),
+               edtDestinationPort = NewAclEdit(p, "edtDestinationPort"));
+    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewAclCombo(p, "OwnerComboBox"));
+    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
+               PriorityComboBox = NewAclCombo(p, "PriorityComboBox"));
+    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"),
+               ReplaceComboBox = NewAclCombo(p, "ReplaceComboBox"));
+    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
+    fields.Add(MirrorGroupIDCheckBox = NewAclBox(p, "MirrorGroupIDCheckBox", "Mirror Group ID"),
+               edtMirrorGroupID = NewAclEdit(p, "edtMirrorGroupID"));
+    edtRuleSrcIpv6addr->setMinimumWidth(250);
+    edtRuleDstIpv6addr->setMinimumWidth(250);
+    // Always sent: the hidden combo only carries the status a write names.
+    RowComboBox = NewAclCombo(p, "RowComboBox");
+    RowComboBox->hide();
+
+    pgc1 = new QTabWidget(splitter);
+    pgc1->setObjectName(QStringLiteral("pgc1"));
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(2, 1);
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
+    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
+                                                      UncheckButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TIpv6RuleForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TIpv6RuleForm::EditButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TIpv6RuleForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TIpv6RuleForm::DeleteButtonClick);
+    connect(CheckButton, &QPushButton::clicked, this, &TIpv6RuleForm::CheckButtonClick);
+    connect(UncheckButton, &QPushButton::clicked, this, &TIpv6RuleForm::UncheckButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TIpv6RuleForm::CloseClick);
+
+    using F = TAclRuleEditor::Field;
+    Editor = std::make_unique<TAclRuleEditor>(
+        TAclRuleEditor::Controls{.Permit = PermitComboBox,
+                                 .PermitBox = cbxPermit,
+                                 .EnablePriority = PriorityComboBox,
+                                 .EnablePriorityBox = cbxEnablePriority,
+                                 .Priority = PriorityEdit,
+                                 .PriorityBox = cbxPriority,
+                                 .ReplacePriority = ReplaceComboBox,
+                                 .ReplacePriorityBox = cbxReplacePriority,
+                                 .RxRate = RxRateEdit,
+                                 .RxRateBox = cbxRxRate,
+                                 .MirrorID = edtMirrorGroupID,
+                                 .MirrorIDBox = MirrorGroupIDCheckBox},
+        std::vector<F>{
+            F{cbxRuleClass, edtRuleClass, Class},
+            F{.Box = cbxRuleFlowlabel, .Control = edtRuleFlowlabel, .Position = Flowlabel, .MustNotBeEmpty = false,
+              .Check = CheckFlowLabel},
+            F{.Box = cbxRuleSrcIpv6addr, .Control = edtRuleSrcIpv6addr, .Position = SourceIpv6, .Check = CheckIPv6Address},
+            F{.Box = cbxRuleDstIpv6addr, .Control = edtRuleDstIpv6addr, .Position = DestIpv6, .Check = CheckIPv6Address},
+            F{cbxEnablePriority, PriorityComboBox, EnablePriority},
+            F{cbxPriority, PriorityEdit, Priority},
+            F{cbxReplacePriority, ReplaceComboBox, ReplacePriority},
+            F{cbxPermit, PermitComboBox, Permit},
+            F{.Box = cbxRxRate, .Control = RxRateEdit, .Position = RxRate, .Check = CheckRxRate},
+            F{cbxTimeRange, edtTimeRange, TimeRange},
+            F{ProtocolCheckBox, cbxProtocol, Protocol},
+            F{MirrorGroupIDCheckBox, edtMirrorGroupID, MirrorGroup},
+            F{SourcePortCheckBox, edtSourcePort, SourcePort},
+            F{DestinationPortCheckBox, edtDestinationPort, DestPort},
+        },
+        QStringLiteral("Some checked field is empty"), false);
+    connect(PermitComboBox, &QComboBox::activated, this, &TIpv6RuleForm::PermitComboBoxChange);
+    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
+    connect(cbxProtocol, &QComboBox::activated, this, &TIpv6RuleForm::cbxProtocolChange);
+}
+
+void TIpv6RuleForm::FormCreate() {
+    const std::string ports = PortNumberList();
+    PortSelector = AddPortSelector(pgc1, QStringLiteral("Ports"));
+    KeyEdits = {edtRuleID, edtRuleAccessID};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = Ipv6RuleVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(ProfileId, "%i{n1x14l2}", {edtRuleID});
+                               b.BindEdits(AccessId, "%i{n1x128}", {edtRuleAccessID});
+                               b.BindEdits(Class, "%i{n0x255}", {edtRuleClass});
+                               b.BindEdits(Flowlabel, "%h", {edtRuleFlowlabel});
+                               b.BindEdits(SourceIpv6, "%s{l32}", {edtRuleSrcIpv6addr});
+                               b.BindEdits(DestIpv6, "%s{l32}", {edtRuleDstIpv6addr});
+                               b.BindComboBox(EnablePriority, PriorityComboBox);
+                               b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
+                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
+                               b.BindComboBox(Permit, PermitComboBox);
+                               BindPortList(b, Ports, ports, PortSelector);
+                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+                               b.BindComboBox(RowStatus, RowComboBox);
+                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
+                               b.BindComboBox(Owner, OwnerComboBox);
+                               b.BindComboBox(Protocol, cbxProtocol);
+                               b.BindEdits(SourcePort, "%i{n0x65535}", {edtSourcePort});
+                               b.BindEdits(DestPort, "%i{n0x65535}", {edtDestinationPort});
+                               b.BindEdits(MirrorGroup, "%i{n1x4}", {edtMirrorGroupID});
+                           }});
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
+        DisableControl(OwnerComboBox);
+        PermitComboBoxChange();
+    });
+    PriorityComboBox->setCurrentText("disabled");
+    ReplaceComboBox->setCurrentText("disabled");
+    PermitComboBox->setCurrentText("permit");
+    RowComboBox->setCurrentIndex(CreateAndGoItem);
+    cbxProtocol->setCurrentText("none");
+    OwnerComboBox->setCurrentText("acl");
+    DisableControl(OwnerComboBox);
+    PermitComboBoxChange();
+    ShowRowSelected(false);
+}
+
+void TIpv6RuleForm::ResetInputs() {
+    for (QLineEdit* edit : {edtRuleID, edtRuleAccessID, edtRuleClass, edtRuleFlowlabel, edtRuleSrcIpv6addr,
+                            edtRuleDstIpv6addr, PriorityEdit, RxRateEdit, edtTimeRange, edtSourcePort, edtDestinationPort,
+                            edtMirrorGroupID})
+        edit->clear();
+    RowComboBox->setCurrentIndex(CreateAndGoItem);
+    if (PortSelector) PortSelector->UncheckAll();
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) {
+        if ((field.Box == cbxPriority || field.Box == cbxReplacePriority) && !field.Box->isEnabled()) continue;
+        field.Box->setChecked(false);
+    }
+}
+
+void TIpv6RuleForm::GetButtonClick() {
+    RefreshClick();
+    PermitComboBoxChange();
+}
+
+void TIpv6RuleForm::PermitComboBoxChange() {
+    Editor->PermitChange();
+    cbxProtocolChange();
+}
+
+void TIpv6RuleForm::cbxProtocolChange() {
+    const QString protocol = cbxProtocol->currentText();
+    const bool ports = protocol == "tcp" || protocol == "udp";
+    for (QCheckBox* box : {SourcePortCheckBox, DestinationPortCheckBox}) {
+        box->setEnabled(ports);
+        if (!ports) box->setChecked(false);
+    }
+    for (QLineEdit* edit : {edtSourcePort, edtDestinationPort}) {
+        if (ports) EnableControl(edit);
+        else DisableControl(edit);
+    }
+}
+
+void TIpv6RuleForm::CheckButtonClick() {
+    for (QCheckBox* box : {cbxRuleClass, cbxRuleFlowlabel, cbxRuleSrcIpv6addr, cbxRuleDstIpv6addr, cbxPermit, cbxTimeRange,
+                           ProtocolCheckBox})
+        box->setChecked(true);
+    for (QCheckBox* box : {cbxPriority, cbxReplacePriority, SourcePortCheckBox, DestinationPortCheckBox,
+                           MirrorGroupIDCheckBox, cbxEnablePriority})
+        if (box->isEnabled()) box->setChecked(true);
+}
+
+void TIpv6RuleForm::UncheckButtonClick() {
+    for (QCheckBox* box : {cbxRuleClass, cbxRuleFlowlabel, cbxRuleSrcIpv6addr, cbxRuleDstIpv6addr, cbxPermit, cbxTimeRange,
+                           ProtocolCheckBox, SourcePortCheckBox, DestinationPortCheckBox, MirrorGroupIDCheckBox,
+                           cbxEnablePriority})
+        box->setChecked(false);
+    for (QCheckBox* box : {cbxPriority, cbxReplacePriority})
+        if (box->isEnabled()) box->setChecked(false);
+}
+
+bool TIpv6RuleForm::ValidateInputs() {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (edtRuleID->text().isEmpty()) return refuse(QStringLiteral("Rule ID must be set."), edtRuleID);
+    if (edtRuleAccessID->text().isEmpty()) return refuse(QStringLiteral("Rule Access ID must be set."), edtRuleAccessID);
+    if ((cbxRuleClass->isChecked() || cbxRuleFlowlabel->isChecked()) &&
+        (cbxRuleSrcIpv6addr->isChecked() || cbxRuleDstIpv6addr->isChecked()))
+        return refuse(QStringLiteral("Can not set mutex data together"), nullptr);
+    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
+    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
+    return true;
+}
+
+std::vector<int> TIpv6RuleForm::FieldSelection() const {
+    // A disabled box still decides by its tick, as the user left it.
+    return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
+}
+
+void TIpv6RuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
+    if (!MayWrite()) return;
+    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
+    PermitComboBoxChange();
+}
+
+void TIpv6RuleForm::AddButtonClick() {
+    if (!ValidateInputs()) return;
+    const auto refusal = Editor->NewRuleRefusal(
+        ListView1, {edtRuleID->text(), edtRuleAccessID->text()},
+        QStringLiteral("Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them."), edtRuleID);
+    if (!refusal.Text.isEmpty()) {
+        ShowMessage(refusal.Text);
+        refusal.Control->setFocus();
+        return;
+    }
+    Write(FieldSelection(), CreateAndGoItem);
+}
+
+void TIpv6RuleForm::EditButtonClick() {
+    QTreeWidgetItem* row = ListView1->currentItem();
+    if (!row || !ValidateInputs()) return;
+    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+}
+
+void TIpv6RuleForm::DeleteButtonClick() {
+    if (!ListView1->currentItem()) return;
+    Write(AllButKeysAnd(RowStatus), DestroyItem);
+}
