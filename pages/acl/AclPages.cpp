@@ -13,6 +13,7 @@
 #include "IPv6MaskInfoFormUnit.h"
 #include "IPv6RuleInfoFormUnit.h"
 #include "PacketContentMaskFormUnit.h"
+#include "PacketContentRuleFormUnit.h"
 #include "TimeRangeFormUnit.h"
 #include "UserMaskInforUnit.h"
 
@@ -31,4 +32,5 @@ void RegisterAclPages() {
     RegisterPage<TIPv6ProfileForm>("TIPv6ProfileForm");
     RegisterPage<TUserMaskInfoForm>("TUserMaskInfoForm");
     RegisterPage<TIpv6RuleForm>("TIpv6RuleForm");
+    RegisterPage<TPktContentRuleForm>("TPktContentRuleForm");
 }

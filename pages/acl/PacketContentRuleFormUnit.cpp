@@ -1,0 +1,250 @@
+#include "PacketContentRuleFormUnit.h"
+
+#include "AclControls.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+#include "StackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column {
+    ProfileId, AccessId, Chunk1Value, Chunk1, Chunk2Value, Chunk2, Chunk3Value, Chunk3, Chunk4Value, Chunk4,
+    EnablePriority, Priority, ReplacePriority, Permit, Ports, RowStatus, Owner, RxRate, TimeRange, MirrorGroup,
+    EnableReplaceDscp, ReplaceDscp
+};
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+
+QString CheckChunkData(const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid Offset"); }
+
+}  // namespace
+
+TPktContentRuleForm::TPktContentRuleForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 760, .Height = 680, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("Packet Content Rule"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TPktContentRuleForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* splitter = new QSplitter(Qt::Vertical, Client);
+    columns->addWidget(splitter, 1);
+    ListView1 = NewAclList(splitter);
+    ListView1->setMinimumHeight(160);
+
+    auto* editor = new QWidget(splitter);
+    auto* grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    TAclFieldGrid fields(grid, 10);
+    QWidget* p = editor;
+    fields.Add(QStringLiteral("Profile ID"), edtProfile = NewAclEdit(p, "edtProfile"));
+    fields.Add(QStringLiteral("Access ID"), edtAccess = NewAclEdit(p, "edtAccess"));
+    const char* const offsetCaptions[] = {"Chunk1 Offset", " Chunk2 Offset", "Chunk3 Offset", "Chunk4 Offset"};
+    for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        fields.Add(QStringLiteral("Chunk%1 Value").arg(i + 1),
+                   ChunkValues[i] = NewAclEdit(p, ("edtChunk" + n + "Value").c_str()));
+        fields.Add(ChunkBoxes[i] = NewAclBox(p, ("cbxChunk" + n + "Offset").c_str(), QString::fromUtf8(offsetCaptions[i])),
+                   ChunkOffsets[i] = NewAclEdit(p, ("edtChunk" + n + "Offset").c_str()));
+    }
+    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
+               PriorityComboBox = NewAclCombo(p, "PriorityComboBox"));
+    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"),
+               ReplaceComboBox = NewAclCombo(p, "ReplaceComboBox"));
+    fields.Add(cbxEnableReplaceDscp = NewAclBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"),
+               EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxValue = NewAclBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewAclEdit(p, "ReplaceDSCPEdit"));
+    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
+    fields.Add(MirrorIDCheckBox = NewAclBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewAclEdit(p, "MirrorIDEdit"));
+    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
+    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewAclCombo(p, "OwnerComboBox"));
+    RowComboBox = NewAclCombo(p, "RowComboBox");
+    RowComboBox->hide();
+
+    PageControl1 = new QTabWidget(splitter);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(2, 1);
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
+    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
+                                                      UncheckButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TPktContentRuleForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TPktContentRuleForm::EditButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TPktContentRuleForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TPktContentRuleForm::DeleteButtonClick);
+    connect(CheckButton, &QPushButton::clicked, this, &TPktContentRuleForm::CheckButtonClick);
+    connect(UncheckButton, &QPushButton::clicked, this, &TPktContentRuleForm::UncheckButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TPktContentRuleForm::CloseClick);
+
+    using F = TAclRuleEditor::Field;
+    std::vector<F> optional;
+    const int chunkColumns[] = {Chunk1, Chunk2, Chunk3, Chunk4};
+    for (std::size_t i = 0; i < ChunkOffsets.size(); ++i)
+        optional.push_back(F{.Box = ChunkBoxes[i], .Control = ChunkOffsets[i], .Position = chunkColumns[i], .Check = CheckChunkData});
+    // The mirror group and the replaced DSCP are held to their ranges by their edits alone.
+    optional.insert(optional.end(), {
+        F{cbxEnablePriority, PriorityComboBox, EnablePriority, true},
+        F{cbxPriority, PriorityEdit, Priority, true},
+        F{cbxReplacePriority, ReplaceComboBox, ReplacePriority, true},
+        F{cbxPermit, PermitComboBox, Permit},
+        F{cbxRxRate, RxRateEdit, RxRate, true, true, CheckRxRate},
+        F{cbxTimeRange, edtTimeRange, TimeRange},
+        F{MirrorIDCheckBox, MirrorIDEdit, MirrorGroup, true, false},
+        F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true, false},
+        F{cbxValue, ReplaceDSCPEdit, ReplaceDscp, true, false},
+    });
+    Editor = std::make_unique<TAclRuleEditor>(
+        TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,
+                                 ReplaceComboBox, cbxReplacePriority, EnableReplComboBox, cbxEnableReplaceDscp,
+                                 ReplaceDSCPEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit, MirrorIDCheckBox},
+        std::move(optional), QStringLiteral("Some checked field is empty"), false);
+    connect(PermitComboBox, &QComboBox::activated, this, &TPktContentRuleForm::PermitComboBoxChange);
+    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
+    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
+}
+
+void TPktContentRuleForm::FormCreate() {
+    const std::string ports = PortNumberList();
+    PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
+    KeyEdits = {edtProfile, edtAccess};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = PktContentRuleVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(ProfileId, "%i{n1x14}", {edtProfile});
+                               b.BindEdits(AccessId, "%i{n1x128}", {edtAccess});
+                               for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
+                                   b.BindEdits(Chunk1Value + 2 * int(i), "%i", {ChunkValues[i]});
+                                   b.BindEdits(Chunk1 + 2 * int(i), "%s{l8}", {ChunkOffsets[i]});
+                               }
+                               b.BindComboBox(EnablePriority, PriorityComboBox);
+                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
+                               b.BindComboBox(Permit, PermitComboBox);
+                               BindPortList(b, Ports, ports, PortSelector);
+                               b.BindComboBox(RowStatus, RowComboBox);
+                               b.BindComboBox(Owner, OwnerComboBox);
+                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
+                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
+                           }});
+    // The binder enables every bound control of a selected row: the chunk numbers and the owner stay
+    // read-only and the row's action decides the rest.
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
+        for (QLineEdit* value : ChunkValues) DisableControl(value);
+        DisableControl(OwnerComboBox);
+        PermitComboBoxChange();
+    });
+    for (QComboBox* combo : {PriorityComboBox, ReplaceComboBox, EnableReplComboBox}) combo->setCurrentText("disabled");
+    PermitComboBox->setCurrentText("permit");
+    OwnerComboBox->setCurrentText("acl");
+    RowComboBox->setCurrentIndex(CreateAndGoItem);
+    for (QLineEdit* value : ChunkValues) DisableControl(value);
+    DisableControl(OwnerComboBox);
+    PermitComboBoxChange();
+    ShowRowSelected(false);
+}
+
+void TPktContentRuleForm::ResetInputs() {
+    for (QLineEdit* edit : {edtProfile, edtAccess, PriorityEdit, RxRateEdit, edtTimeRange}) edit->clear();
+    for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
+        ChunkValues[i]->clear();
+        ChunkOffsets[i]->clear();
+        ChunkBoxes[i]->setChecked(false);
+    }
+    for (QCheckBox* box : {cbxEnablePriority, cbxPermit, cbxRxRate, cbxTimeRange}) box->setChecked(false);
+    for (QCheckBox* box : {cbxPriority, cbxReplacePriority})
+        if (box->isEnabled()) box->setChecked(false);
+    if (PortSelector) PortSelector->UncheckAll();
+}
+
+void TPktContentRuleForm::GetButtonClick() {
+    RefreshClick();
+    PermitComboBoxChange();
+}
+
+void TPktContentRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
+
+void TPktContentRuleForm::CheckButtonClick() { Editor->CheckAll(); }
+
+void TPktContentRuleForm::UncheckButtonClick() {
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) {
+        if ((field.Box == cbxPriority || field.Box == cbxReplacePriority) && !field.Box->isEnabled()) continue;
+        field.Box->setChecked(false);
+    }
+}
+
+bool TPktContentRuleForm::CheckInputs() {
+    const auto refuse = [&](const QString& text, QWidget* control) {
+        ShowMessage(text);
+        if (control && control->isEnabled()) control->setFocus();
+        return false;
+    };
+    if (edtProfile->text().isEmpty()) return refuse(QStringLiteral("IP Rule ID must be set."), edtProfile);
+    if (edtAccess->text().isEmpty()) return refuse(QStringLiteral("IP Rule Access ID must be set."), edtAccess);
+    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
+    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
+    return true;
+}
+
+std::vector<int> TPktContentRuleForm::FieldSelection() const {
+    // Exclusion follows the ticks alone: a field the action greyed out still travels when ticked.
+    return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
+}
+
+void TPktContentRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
+    if (!MayWrite()) return;
+    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
+    PermitComboBoxChange();
+}
+
+void TPktContentRuleForm::AddButtonClick() {
+    if (!CheckInputs()) return;
+    const auto refusal = Editor->NewRuleRefusal(
+        ListView1, {edtProfile->text(), edtAccess->text()},
+        QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."), edtProfile);
+    if (!refusal.Text.isEmpty()) {
+        ShowMessage(refusal.Text);
+        refusal.Control->setFocus();
+        return;
+    }
+    // A ticked time range travels with the new rule as with an Edit.
+    Write(FieldSelection(), CreateAndGoItem);
+}
+
+void TPktContentRuleForm::EditButtonClick() {
+    QTreeWidgetItem* row = ListView1->currentItem();
+    if (!row || !CheckInputs()) return;
+    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+}
+
+void TPktContentRuleForm::DeleteButtonClick() {
+    if (!ListView1->currentItem()) return;
+    Write(AllButKeysAnd(RowStatus), DestroyItem);
+}
