@@ -15,6 +15,7 @@
 #include "PacketContentMaskFormUnit.h"
 #include "PacketContentRuleFormUnit.h"
 #include "TimeRangeFormUnit.h"
+#include "UserDefinedRuleUnit.h"
 #include "UserMaskInforUnit.h"
 
 void RegisterAclPages() {
@@ -33,4 +34,5 @@ void RegisterAclPages() {
     RegisterPage<TUserMaskInfoForm>("TUserMaskInfoForm");
     RegisterPage<TIpv6RuleForm>("TIpv6RuleForm");
     RegisterPage<TPktContentRuleForm>("TPktContentRuleForm");
+    RegisterPage<TUserDefinedInformationRuleForm>("TUserDefinedInformationRuleForm");
 }

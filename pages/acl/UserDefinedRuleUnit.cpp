@@ -1,0 +1,247 @@
+#include "UserDefinedRuleUnit.h"
+
+#include "AclControls.h"
+#include "KyControlEvents.h"
+#include "Oid_acl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column {
+    ProfileId, AccessId, FirstGroup, EnablePriority = 7, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp,
+    Permit, RowStatus
+};
+constexpr int CreateAndGoItem = 3;
+constexpr int DestroyItem = 5;
+const char* const GroupCaptions[] = {"Packet(s) Offset [0 to 15]", "Packet(s) Offset [16 to 31]",
+                                     "Packet(s) Offset [32 to 47]", "Packet(s) Offset [48 to 63]",
+                                     "Packet(s) Offset [64 to 79]"};
+
+}  // namespace
+
+TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* owner)
+    : TDedicatedPage(owner, {.Width = 720, .Height = 560, .Report = TPageReport::BarePanel}) {
+    setWindowTitle(QStringLiteral("User Defined Information Rule"));
+    BuildLayout();
+    FormCreate();
+}
+
+void TUserDefinedInformationRuleForm::BuildLayout() {
+    auto* columns = new QHBoxLayout(Client);
+    auto* splitter = new QSplitter(Qt::Vertical, Client);
+    columns->addWidget(splitter, 1);
+    ListView1 = NewAclList(splitter);
+    ListView1->setMinimumHeight(140);
+
+    auto* editor = new QWidget(splitter);
+    auto* grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    TAclFieldGrid fields(grid, 7);
+    QWidget* p = editor;
+    fields.Add(QStringLiteral("Profile ID"), ProfileIDEdit = NewAclEdit(p, "ProfileIDEdit"));
+    fields.Add(QStringLiteral("Access ID"), AccessIDEdit = NewAclEdit(p, "AccessIDEdit"));
+    const char* const boxNames[] = {"cbxGroupFirst", "cbxGroupSecond", "cbxGroupThird", "cbxGroupForth", "cbxGroupFifth"};
+    const char* const editNames[] = {"OffsetGroupFirstEdit", "OffsetGroupSecondEdit", "OffsetGroupThirdEdit",
+                                     "OffsetGroupForthEdit", "OffsetGroupFifthEdit"};
+    for (std::size_t i = 0; i < Groups.size(); ++i) {
+        fields.Add(GroupBoxes[i] = NewAclBox(p, boxNames[i], QString::fromUtf8(GroupCaptions[i])),
+                   Groups[i] = NewAclEdit(p, editNames[i]));
+        Groups[i]->setMinimumWidth(250);
+    }
+    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
+               EnablePriComboBox = NewAclCombo(p, "EnablePriComboBox"));
+    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplace = NewAclBox(p, "cbxReplace", "Replace Priority"), ReplPriyComboBox = NewAclCombo(p, "ReplPriyComboBox"));
+    fields.Add(cbxEnableReplace = NewAclBox(p, "cbxEnableReplace", "Enable Replace DSCP"),
+               EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxReplaceDscp = NewAclBox(p, "cbxReplaceDscp", "Replace DSCP"), ReplDSCPEdit = NewAclEdit(p, "ReplDSCPEdit"));
+    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
+    fields.Add(cbxRow = NewAclBox(p, "cbxRow", "Row Status"), RowComboBox = NewAclCombo(p, "RowComboBox"));
+    splitter->setStretchFactor(0, 1);
+
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
+    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
+    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
+    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
+                                                      UncheckButton, CloseButton});
+    connect(RefreshButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::GetButtonClick);
+    connect(SetButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::EditButtonClick);
+    connect(AddButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::AddButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::DeleteButtonClick);
+    connect(CheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::CheckButtonClick);
+    connect(UncheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::UncheckButtonClick);
+    connect(CloseButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::CloseClick);
+
+    using F = TAclRuleEditor::Field;
+    std::vector<F> optional;
+    for (std::size_t i = 0; i < Groups.size(); ++i) {
+        const QString invalid = QString::fromUtf8(GroupCaptions[i]) + " can not contain invalid character(s).";
+        optional.push_back(F{.Box = GroupBoxes[i], .Control = Groups[i], .Position = FirstGroup + int(i),
+                             .MustNotBeEmpty = false,
+                             .Check = [invalid](const QString& text) { return IsHexUpTo(text, 32) ? QString() : invalid; }});
+    }
+    // Only the groups are checked; a deny rule leaves the priority and DSCP fields out.
+    optional.insert(optional.end(), {
+        F{cbxEnablePriority, EnablePriComboBox, EnablePriority, true, false},
+        F{cbxPriority, PriorityEdit, Priority, true, false},
+        F{cbxReplace, ReplPriyComboBox, ReplacePriority, true, false},
+        F{cbxEnableReplace, EnableReplComboBox, EnableReplaceDscp, true, false},
+        F{cbxReplaceDscp, ReplDSCPEdit, ReplaceDscp, true, false},
+        F{cbxPermit, PermitComboBox, Permit, false, false},
+    });
+    Editor = std::make_unique<TAclRuleEditor>(
+        TAclRuleEditor::Controls{.Permit = PermitComboBox,
+                                 .PermitBox = cbxPermit,
+                                 .EnablePriority = EnablePriComboBox,
+                                 .EnablePriorityBox = cbxEnablePriority,
+                                 .Priority = PriorityEdit,
+                                 .PriorityBox = cbxPriority,
+                                 .ReplacePriority = ReplPriyComboBox,
+                                 .ReplacePriorityBox = cbxReplace,
+                                 .EnableReplaceDscp = EnableReplComboBox,
+                                 .EnableReplaceDscpBox = cbxEnableReplace,
+                                 .DscpValue = ReplDSCPEdit,
+                                 .DscpValueBox = cbxReplaceDscp,
+                                 .CombosEnable = false},
+        std::move(optional), QString(), false);
+    connect(PermitComboBox, &QComboBox::activated, this, &TUserDefinedInformationRuleForm::PermitComboBoxChange);
+}
+
+void TUserDefinedInformationRuleForm::FormCreate() {
+    KeyEdits = {ProfileIDEdit, AccessIDEdit};
+    WatchList(ListView1);
+    Binder = CreateBinder({.Table = UserDefinedInformationRuleVars,
+                           .ItemType = MVT_UMV,
+                           .KeyCount = 2,
+                           .Async = false,
+                           .Main = true,
+                           .List = ListView1,
+                           .Bind = [&](KySNMPRequest2Edits& b) {
+                               b.BindEdits(ProfileId, "%i{n1x255}", {ProfileIDEdit});
+                               b.BindEdits(AccessId, "%i{n1x255}", {AccessIDEdit});
+                               for (std::size_t i = 0; i < Groups.size(); ++i)
+                                   b.BindEdits(FirstGroup + int(i), "%s{l32}", {Groups[i]});
+                               b.BindComboBox(EnablePriority, EnablePriComboBox);
+                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+                               b.BindComboBox(ReplacePriority, ReplPriyComboBox);
+                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplDSCPEdit});
+                               b.BindComboBox(Permit, PermitComboBox);
+                               b.BindComboBox(RowStatus, RowComboBox);
+                           }});
+    KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool selected) {
+        if (selected) {
+            PermitComboBoxChange();
+            return;
+        }
+        // Without a row every field is open again, whatever the action last shown.
+        for (const TAclRuleEditor::Field& field : Editor->Fields()) {
+            field.Box->setEnabled(true);
+            EnableControl(field.Control);
+        }
+    });
+    for (QComboBox* combo : {EnablePriComboBox, ReplPriyComboBox, EnableReplComboBox, PermitComboBox})
+        combo->setCurrentIndex(-1);
+    RowComboBox->setCurrentIndex(CreateAndGoItem);
+    ShowRowSelected(false);
+}
+
+void TUserDefinedInformationRuleForm::ResetInputs() {
+    for (QLineEdit* edit : {ProfileIDEdit, AccessIDEdit, PriorityEdit, ReplDSCPEdit}) edit->clear();
+    for (QLineEdit* group : Groups) group->clear();
+    UncheckButtonClick();
+}
+
+void TUserDefinedInformationRuleForm::GetButtonClick() {
+    RefreshClick();
+    PermitComboBoxChange();
+}
+
+void TUserDefinedInformationRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
+
+void TUserDefinedInformationRuleForm::CheckButtonClick() {
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) field.Box->setChecked(true);
+    cbxRow->setChecked(true);
+}
+
+void TUserDefinedInformationRuleForm::UncheckButtonClick() {
+    for (const TAclRuleEditor::Field& field : Editor->Fields()) field.Box->setChecked(false);
+    cbxRow->setChecked(false);
+}
+
+bool TUserDefinedInformationRuleForm::CheckIDs() {
+    if (ProfileIDEdit->text().isEmpty()) ShowMessage(QStringLiteral("Profile ID must be set."));
+    else if (AccessIDEdit->text().isEmpty()) ShowMessage(QStringLiteral("Access ID must be set."));
+    else return true;
+    return false;
+}
+
+bool TUserDefinedInformationRuleForm::CheckGroups() {
+    int used = 0;
+    for (std::size_t i = 0; i < Groups.size(); ++i)
+        if (GroupBoxes[i]->isChecked() && IsUsedOffsetGroup(Groups[i]->text())) ++used;
+    QString text;
+    QWidget* control = Groups[0];
+    if (used > 2) {
+        text = QStringLiteral("Packet(s) Offset can not over two groups.");
+    } else {
+        const auto failure = Editor->Validate();
+        text = failure.Text;
+        control = failure.Control;
+    }
+    if (text.isEmpty()) return true;
+    ShowMessage(text);
+    control->setFocus();
+    return false;
+}
+
+void TUserDefinedInformationRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
+    if (!MayWrite()) return;
+    // Without an item the status travels as the combo shows it.
+    GuardedWrite([&] { MaskedSet(excluded, rowStatusItem < 0 ? -1 : RowStatus, rowStatusItem); });
+    PermitComboBoxChange();
+}
+
+void TUserDefinedInformationRuleForm::AddButtonClick() {
+    if (!CheckIDs()) return;
+    if (FindAclRow(ListView1, {ProfileIDEdit->text(), AccessIDEdit->text()})) {
+        ShowMessage(QStringLiteral("There is already a record with the same Profile ID and Access ID. Please modified eithor of them."));
+        ProfileIDEdit->setFocus();
+        return;
+    }
+    if (cbxRow->isChecked() && RowComboBox->currentIndex() != CreateAndGoItem) {
+        ShowMessage(QStringLiteral("Row State must be createAndGo."));
+        RowComboBox->setFocus();
+        return;
+    }
+    if (!CheckGroups()) return;
+    // A new rule is always created, whatever an unticked status combo was left showing.
+    Write(Editor->Exclusions(true), CreateAndGoItem);
+}
+
+void TUserDefinedInformationRuleForm::EditButtonClick() {
+    if (!ListView1->currentItem() || !CheckIDs()) return;
+    // The status combo is in view: its "destroy" under a ticked box is the user's delete.
+    if (cbxRow->isChecked() && RowComboBox->currentIndex() == DestroyItem) return DeleteButtonClick();
+    if (!CheckGroups()) return;
+    std::vector<int> excluded = Editor->Exclusions(true);
+    if (!cbxRow->isChecked()) excluded.push_back(RowStatus);
+    Write(excluded);
+}
+
+void TUserDefinedInformationRuleForm::DeleteButtonClick() {
+    if (!ListView1->currentItem()) return;
+    Write(AllButKeysAnd(RowStatus), DestroyItem);
+}
