@@ -36,6 +36,8 @@ TEST_F(IPv6RulePageTest, OpensWithTheRulesAndEnablesFieldsByActionPriorityAndPro
     ASSERT_TRUE(open());
     withRulePage([&](TIpv6RuleForm* page) {
         EXPECT_EQ(page->windowTitle(), "ACL IPv6 Rule: 127.0.0.1");
+        EXPECT_EQ(page->parentWidget(), nullptr) << "owned by the application";
+        EXPECT_EQ(ExportedDialog("TIpv6RuleForm"), page);
         ASSERT_EQ(page->ListView1->topLevelItemCount(), 4);
         EXPECT_EQ(page->RowCounter->text(), "4");
         EXPECT_EQ(page->pgc1->tabText(0), "Ports");

@@ -44,6 +44,8 @@ TEST_F(PacketContentRulePageTest, OpensWithTheRulesAndShowsTheChunksOfASelectedO
     ASSERT_TRUE(open());
     withRulePage([&](TPktContentRuleForm* page) {
         EXPECT_EQ(page->windowTitle(), "ACL Packet Content Rule: 127.0.0.1");
+        EXPECT_EQ(page->parentWidget(), nullptr) << "owned by the application";
+        EXPECT_EQ(ExportedDialog("TPktContentRuleForm"), page);
         ASSERT_EQ(page->ListView1->topLevelItemCount(), 4);
         EXPECT_EQ(page->RowCounter->text(), "4");
         EXPECT_EQ(page->PageControl1->tabText(0), "Ports");

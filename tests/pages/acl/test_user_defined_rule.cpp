@@ -30,6 +30,8 @@ TEST_F(PayloadRulePageTest, OpensWithTheRulesAndLocksPriorityAndDscpOfADenyRule)
     ASSERT_TRUE(open());
     withRulePage([&](TUserDefinedInformationRuleForm* page) {
         EXPECT_EQ(page->windowTitle(), "User Defined Information Rule: 127.0.0.1");
+        EXPECT_EQ(page->parentWidget(), nullptr) << "owned by the application";
+        EXPECT_EQ(ExportedDialog("TUserDefinedInformationRuleForm"), nullptr) << "its unit's pointer is never set";
         ASSERT_EQ(page->ListView1->topLevelItemCount(), 3);
         EXPECT_EQ(page->RowCounter->text(), "3");
         EXPECT_EQ(page->RowComboBox->currentText(), "createAndGo");
