@@ -9,6 +9,7 @@
 #include "StackingPortUitForm.h"
 
 #include "KySNMPRequest2Edits.h"
+#include "KySNMPLedPoll.h"
 #include "KySNMPRequest2Leds.h"
 #include "KySNMPSequence.h"
 #include "KySNMPStatus.h"
@@ -134,6 +135,7 @@ void TMainForm::BuildForm() {
     portConfiguration->setObjectName(QStringLiteral("PortConfiguration1"));
     connect(portConfiguration, &QAction::triggered, this, [this] { RunGuarded([this] { PortConfiguration1Click(); }); });
 
+    LedPoll = std::make_unique<KySNMPLedPoll>(this);
     ImageList1 = MakeImageList1();
     ImageList2 = MakeImageList2();
 
@@ -414,6 +416,8 @@ void TMainForm::Discover() {
             PortButtons.clear();
         }
         BuildPanels();
+        // Every panel's first LED poll in one request; its failures show on the status bar.
+        LedPoll->Start(TFrontPanelForm::PollInterval);
         AttachPortPopup();
         HookPortButtons();
         BetweenSteps();
@@ -440,9 +444,23 @@ std::string TMainForm::UnitOneModuleName() const {
     return {};
 }
 
+namespace {
+
+bool UnitPresent(const QTreeWidgetItem& row) {
+    const QString exist = row.text(ExistStateColumn);
+    return exist != QLatin1String("no-exist") && exist != QLatin1String("(NOTDONE)");
+}
+
+}  // namespace
+
 void TMainForm::BuildPanels() {
     PanelCount = 0;
     LastPanel = nullptr;
+    ProbeCombosAhead();
+    struct Forget {
+        std::map<std::string, bool>& Links;
+        ~Forget() { Links.clear(); }
+    } forget{ComboLinksAhead};
     if (ST_StackMode->text() != QLatin1String("enabled")) {
         AddStandalonePanel();
         return;
@@ -450,8 +468,7 @@ void TMainForm::BuildPanels() {
     try {
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
-            const QString exist = row->text(ExistStateColumn);
-            if (exist == QLatin1String("no-exist") || exist == QLatin1String("(NOTDONE)")) continue;
+            if (!UnitPresent(*row)) continue;
             ++PanelCount;
             BetweenSteps();
             AddUnitPanel(row->text(ModuleNameColumn).toStdString(), row->text(0).toStdString());
@@ -461,11 +478,38 @@ void TMainForm::BuildPanels() {
     }
 }
 
-void TMainForm::AddStandalonePanel() {
+const TPanelModel& TMainForm::StandaloneModel() const {
     // The model unit 1 names; an unknown or missing name is the base model.
     const TPanelModel* model = FindPanelModel(UnitOneModuleName());
-    AddPanel(model ? *model : BasePanelModel(), 1);
+    return model ? *model : BasePanelModel();
 }
+
+void TMainForm::ProbeCombosAhead() {
+    // Every panel's probes in one request; when it fails, each panel asks as it would have alone.
+    try {
+        std::vector<std::string> oids;
+        const auto plan = [&oids](const TPanelModel& model, int unitId) {
+            for (std::string& oid : TFrontPanelForm::ComboProbeOids(model, unitId)) oids.push_back(std::move(oid));
+        };
+        if (ST_StackMode->text() != QLatin1String("enabled")) {
+            plan(StandaloneModel(), 1);
+        } else {
+            for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
+                if (!UnitPresent(*row)) continue;
+                if (const TPanelModel* model = FindPanelModel(row->text(ModuleNameColumn).toStdString()))
+                    plan(*model, StrToInt(row->text(0).toStdString()));
+            }
+        }
+        if (oids.empty()) return;
+        BetweenSteps();
+        ComboLinksAhead = ProbeComboLinks(oids, this);
+    } catch (const std::exception&) {
+        ComboLinksAhead.clear();
+    }
+}
+
+void TMainForm::AddStandalonePanel() { AddPanel(StandaloneModel(), 1); }
 
 void TMainForm::AddUnitPanel(const std::string& moduleName, const std::string& unitId) {
     const TPanelModel* model = FindPanelModel(moduleName);
@@ -483,17 +527,10 @@ void TMainForm::AddPanel(const TPanelModel& model, int unitId) {
     host.ImageList1 = ImageList1;
     host.ImageList2 = ImageList2;
     host.BetweenRequests = &TMainForm::BetweenSteps;
+    host.LedPoll = LedPoll.get();
+    host.ComboLinks = &ComboLinksAhead;
     panel->InitPanel(host);
     if (model.RegistersButtons) panel->RegisterPortButtons(host);
-    // The panel's own start of the poll swallows its failures: this one shows them on the status bar.
-    if (panel->LedRequest) {
-        try {
-            panel->LedRequest->StartPolling(TFrontPanelForm::PollInterval);
-        } catch (const std::exception& e) {
-            panel->LedRequest->SetStatusTarget(StatusPanel);
-            panel->LedRequest->ShowStatus(e.what());
-        }
-    }
 
     // One under the other; the window grows around them.
     const int top = LastPanel ? LastPanel->y() + LastPanel->height() + 1 : 0;

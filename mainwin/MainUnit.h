@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -17,6 +18,7 @@
 
 class KySNMPRequest2Edits;
 class KySNMPSequence;
+class KySNMPLedPoll;
 class QAction;
 class QLabel;
 class TConfigForm;
@@ -123,6 +125,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::unique_ptr<KySNMPLedPoll> LedPoll;  // every panel's LEDs in one request
+    // While the panels are built: their combo probes, read in one request.
+    std::map<std::string, bool> ComboLinksAhead;
     std::unique_ptr<KySNMPSequence> StartupReads;  // from creation to the end of a discovery
     bool StackModeKnown = false;  // read within the open sequence
     bool UnitTableKnown = false;
@@ -140,6 +145,8 @@ private:
     // Lets the screen repaint and answers arrive between two synchronous steps; input waits.
     static void BetweenSteps();
     void AddPanel(const TPanelModel& model, int unitId);
+    const TPanelModel& StandaloneModel() const;
+    void ProbeCombosAhead();
     // Opens the sequence of start-up reads unless one is open: an agent that does not answer costs one
     // time-out, and the stack mode and unit table are read once each.
     void BeginStartupReads();

@@ -1,6 +1,7 @@
 #include "FrontPanelForm.h"
 
 #include "KySNMPLedColorMapList.h"
+#include "KySNMPLedPoll.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPRequest2Leds.h"
 #include "Oid_device.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -167,7 +169,12 @@ void TFrontPanelForm::InitLeds(const TPanelHost& host) {
     if (Model.Badge == TBadgeKind::ImageList2 && !host.ImageList2.empty())
         SetBadge(host.ImageList2[std::size_t(UnitId) % host.ImageList2.size()]);
     LedRequest->SetStatusTarget(host.StatusTarget);
-    LedRequest->StartPolling(PollInterval);
+    StartLedPolling(*LedRequest, host);
+}
+
+void TFrontPanelForm::StartLedPolling(KySNMPRequest2Leds& request, const TPanelHost& host) {
+    if (host.LedPoll) host.LedPoll->Add(request);
+    else request.StartPolling(PollInterval);
 }
 
 void TFrontPanelForm::LoadLedVarList(KySNMPVarList& leds, const TPanelHost& host) const {
@@ -189,39 +196,63 @@ void TFrontPanelForm::ConfigureLedRequest(KySNMPRequest2Leds& request, const TPa
     request.SetByteLayout(2, Model.SystemLeds);
 }
 
+std::vector<std::string> TFrontPanelForm::ComboProbeOids(const TPanelModel& model, int unitId) {
+    std::vector<std::string> oids;
+    for (int k = 0; k < 4; ++k)
+        oids.push_back(std::string(PanelLinkStatusVars[0].Oid) + "." + std::to_string((unitId - 1) * 64 + model.FirstCombo + k) +
+                       "." + std::to_string(model.ProbedMedium));
+    return oids;
+}
+
+TComboLinks ProbeComboLinks(const std::vector<std::string>& oids, QWidget* owner) {
+    KySNMPRequest2Edits request(owner);
+    request.Async = 0;
+    const KySNMPVarDesc& link = PanelLinkStatusVars[0];
+    std::vector<KySNMPVarDesc> table;
+    for (const std::string& oid : oids) table.push_back({oid.c_str(), link.Label, link.Syntax, link.Access, link.Options});
+    table.push_back({nullptr, nullptr, 0, 0, nullptr});
+    request.Request.VarList = KySNMPVarList(table.data(), MVT_SV, 0);
+    int failure = 0;
+    request.OnGetError = [&failure](KySNMPRequest2Controls&, const KySNMPError& e) { failure = e.Code; };
+    request.Get();
+    TComboLinks links;
+    if (failure != 0) return links;
+    for (int k = 0; k < int(oids.size()); ++k)
+        links[oids[std::size_t(k)]] = request.Request.VarList.GetVar(k).Value == TFrontPanelForm::LinkPassText;
+    return links;
+}
+
 void TFrontPanelForm::ProbeComboPorts(const TPanelHost& host) {
     ComboLinked = {};
-    const auto instanceOf = [this](int k) {
-        return std::to_string(StackPort(Model.FirstCombo + k)) + "." + std::to_string(Model.ProbedMedium);
+    const std::vector<std::string> oids = ComboProbeOids(Model, UnitId);
+    const auto answered = [&oids](const TComboLinks& links) {
+        return std::all_of(oids.begin(), oids.end(), [&links](const std::string& oid) { return links.contains(oid); });
     };
+    const auto take = [&](const TComboLinks& links) {
+        for (std::size_t k = 0; k < ComboLinked.size(); ++k) ComboLinked[k] = links.at(oids[k]);
+    };
+    if (host.ComboLinks && answered(*host.ComboLinks)) {
+        take(*host.ComboLinks);
+        return;
+    }
     try {
-        LinkRequest = std::make_unique<KySNMPRequest2Edits>(this);
-        LinkRequest->Async = 0;
         // The connectors in one GET. When that fails (version 1 refuses it whole for one port it does not
         // know, an error or a lost answer for one port) each port is asked alone, so it costs the others nothing.
-        const KySNMPVarDesc& link = PanelLinkStatusVars[0];
-        std::vector<std::string> oids;
-        for (int k = 0; k < int(ComboLinked.size()); ++k) oids.push_back(std::string(link.Oid) + "." + instanceOf(k));
-        std::vector<KySNMPVarDesc> table;
-        for (const std::string& oid : oids) table.push_back({oid.c_str(), link.Label, link.Syntax, link.Access, link.Options});
-        table.push_back({nullptr, nullptr, 0, 0, nullptr});
-        LinkRequest->Request.VarList = KySNMPVarList(table.data(), MVT_SV, 0);
-        int failure = 0;
-        LinkRequest->OnGetError = [&failure](KySNMPRequest2Controls&, const KySNMPError& e) { failure = e.Code; };
         if (host.BetweenRequests) host.BetweenRequests();
-        LinkRequest->Get();
-        // A port whose read fails counts as not linked; nothing is reported.
-        LinkRequest->OnGetError = [](KySNMPRequest2Controls&, const KySNMPError&) {};
-        if (failure == 0) {
-            for (int k = 0; k < int(ComboLinked.size()); ++k)
-                ComboLinked[std::size_t(k)] = LinkRequest->Request.VarList.GetVar(k).Value == LinkPassText;
+        if (const TComboLinks links = ProbeComboLinks(oids, this); answered(links)) {
+            take(links);
             return;
         }
+        // A port whose read fails counts as not linked; nothing is reported.
+        LinkRequest = std::make_unique<KySNMPRequest2Edits>(this);
+        LinkRequest->Async = 0;
+        LinkRequest->OnGetError = [](KySNMPRequest2Controls&, const KySNMPError&) {};
         LinkRequest->Request.VarList = KySNMPVarList(PanelLinkStatusVars, MVT_SV, 0);
         LinkRequest->BindControl(0, ST_ComboPortLinkStatus);
         for (int k = 0; k < int(ComboLinked.size()); ++k) {
             if (host.BetweenRequests) host.BetweenRequests();
-            LinkRequest->Request.VarList.InstanceSuffix = instanceOf(k);
+            LinkRequest->Request.VarList.InstanceSuffix =
+                std::to_string(StackPort(Model.FirstCombo + k)) + "." + std::to_string(Model.ProbedMedium);
             // A failed read leaves the text alone: it must not carry the previous port's answer.
             ST_ComboPortLinkStatus->clear();
             LinkRequest->Get();

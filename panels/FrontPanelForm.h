@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,9 +16,14 @@
 class KySNMPLedColorMapList;
 class KySNMPRequest2Edits;
 class KySNMPRequest2Leds;
+class KySNMPLedPoll;
 class KySNMPVarList;
 class QLabel;
 class QToolButton;
+
+// Combo port probes answered ahead for the panels about to be built: each probe's OID and whether
+// its medium reported "link-pass".
+using TComboLinks = std::map<std::string, bool>;
 
 // What the main window offers its front panels.
 struct TPanelHost {
@@ -28,7 +34,16 @@ struct TPanelHost {
     std::vector<QPixmap> ImageList2;
     // Runs between the synchronous reads of InitPanel, so a waiting dialog can repaint.
     std::function<void()> BetweenRequests;
+    // The window's joint poll of every panel's LEDs, which its owner starts once the panels are built;
+    // without one each panel polls on its own from the start.
+    KySNMPLedPoll* LedPoll = nullptr;
+    // Probes already answered; a panel whose probes are not all here asks on its own.
+    const TComboLinks* ComboLinks = nullptr;
 };
+
+// The given combo probes in one synchronous GET; nothing when the GET fails (each panel then probes its
+// own ports). The library's own errors are raised.
+TComboLinks ProbeComboLinks(const std::vector<std::string>& oids, QWidget* owner);
 
 // The map of that kind among the four global LED colour maps.
 const KySNMPLedColorMapList& LedColorMap(TLedMapKind kind);
@@ -78,6 +93,12 @@ protected:
     void CreateLeds(KySNMPRequest2Leds& request, const std::string& hostSuffix = {},
                     const KySNMPLedColorMapList* rowMap = nullptr);
     QWidget* Host(const std::string& name) const;
+    // Polls the request's LEDs as the host says: in its joint poll or on their own.
+    static void StartLedPolling(KySNMPRequest2Leds& request, const TPanelHost& host);
+
+public:
+    // The OIDs of the link probes of a unit's four combo ports.
+    static std::vector<std::string> ComboProbeOids(const TPanelModel& model, int unitId);
 
 private:
     void BuildForm();

@@ -104,8 +104,8 @@ void TPanelTRV5124EForm::InitLeds(const TPanelHost& host) {
     CreateLeds(*PoeLedRequest, PoeSuffix, &UplinkLedColorMap);
     // The PoE set reads the same string: one status line per poll is enough.
     LedRequest->SetStatusTarget(host.StatusTarget);
-    PoeLedRequest->StartPolling(PollInterval);
-    LedRequest->StartPolling(PollInterval);
+    StartLedPolling(*PoeLedRequest, host);
+    StartLedPolling(*LedRequest, host);
     ApplyLedMode();
     Timer1->start();
 }

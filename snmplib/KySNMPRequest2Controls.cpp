@@ -127,6 +127,18 @@ bool KySNMPRequest2Controls::Get() {
     return true;
 }
 
+bool KySNMPRequest2Controls::BeginJointRead() {
+    if (Busy || Async != 1 || IsTableList()) return false;
+    LastOp = 0;
+    BeforeGet();
+    RowsDelivered = 0;
+    return start(Running::Read);
+}
+
+void KySNMPRequest2Controls::DropJointRead() {
+    if (Current == Running::Read) idle();
+}
+
 void KySNMPRequest2Controls::deliverRow() {
     const std::string binderFilter = MasterRequest && !FilterTemplate.empty()
                                          ? ExpandTemplate(MasterRequest->VarList, FilterTemplate, true, "#")

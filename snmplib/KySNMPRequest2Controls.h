@@ -64,6 +64,12 @@ public:
     void OnGetResponse(const KySNMPError& error);
     void OnSetResponse(const KySNMPError& error);
 
+    // A read whose exchange another object makes for several binders at once: marks the binder reading
+    // as Get does (false when it is busy or stopped); the values are put in its list and OnGetResponse
+    // ends the read. DropJointRead leaves it idle without an answer.
+    bool BeginJointRead();
+    void DropJointRead();
+
 protected:
     virtual void BeforeGet() {}
     virtual void BeforeSet() {}

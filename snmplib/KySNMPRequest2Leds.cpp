@@ -5,6 +5,7 @@
 #include "KyOptionList.h"
 #include "KyRawValue.h"
 #include "KySNMPLedColorMapList.h"
+#include "KySNMPLedPoll.h"
 
 #include <QFrame>
 
@@ -64,6 +65,7 @@ void KySNMPRequest2Leds::StartPolling(int units) {
 }
 
 void KySNMPRequest2Leds::StopPolling() {
+    if (Poll) Poll->Remove(*this);
     if (PollTimer) PollTimer->stop();
     if (BlinkTimer) BlinkTimer->stop();
     ResetLeds();

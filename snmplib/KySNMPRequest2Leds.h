@@ -11,6 +11,7 @@
 #include <vector>
 
 class KySNMPLedColorMapList;
+class KySNMPLedPoll;
 
 // One LED: where its byte stands in which variable, the map that colours it, and its shape.
 struct KyLedBinding {
@@ -49,6 +50,7 @@ public:
     void SetByteLayout(int bytesPerLed, int twoByteFrom);
     // Polls every units x 10 ms, the first time at once.
     void StartPolling(int units);
+    // Stops the polling, its own or as a member of a joint poll, which it then leaves.
     void StopPolling();
     // One poll now; a library error turns the LEDs off and is raised again.
     void GetNow();
@@ -65,9 +67,13 @@ protected:
     virtual void UpdateLed(KyLedBinding& binding);
 
 private:
+    friend class KySNMPLedPoll;
+
     void OnPollTimer();
     void OnBlinkTimer();
     // The step for the blinking LEDs only; false when none blinks.
     bool PaintBlinkingLeds();
     static void Paint(KyLedBinding& binding, std::int32_t colour);
+
+    KySNMPLedPoll* Poll = nullptr;  // the joint poll this one is a member of
 };

@@ -9,6 +9,7 @@
 #include "GUIConfigForm.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPTarget.h"
+#include "KySNMPTransport.h"
 #include "MainUnit.h"
 #include "MenuHandlers.h"
 #include "MsgPanel.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -24,6 +27,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
+#include <tuple>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -37,6 +42,7 @@ constexpr int WarmOpens = 200;
 constexpr int ScaledRows = 1000;
 constexpr int SchedulingClasses = 4;
 constexpr int MenuPorts = 26;  // of the scheduling table in menus.txt
+constexpr double PageLimitMs = 10000;  // a page that shows nothing by then is reported and closed
 
 void writeFile(const QString& path, const std::string& text) { std::ofstream(path.toStdString()) << text; }
 
@@ -53,27 +59,76 @@ bool firstReadShown(TConfigForm& page) {
     return !page.findChild<TMsgPanel*>()->StatusBar->text().isEmpty();
 }
 
-bool firstReadShown(TDedicatedPage& page) {
-    return page.DataComplete == 1 && !(page.MainBinder() && page.MainBinder()->Busy) &&
-           !page.StatusPanel()->text().isEmpty();
+// A dedicated page's first read is shown once the page no longer reads, no request of it waits for an
+// answer, and a page with a list binder has put its outcome on the status line.
+bool firstReadShown(QDialog& dialog) {
+    if (KySNMPTransport::outstanding()) return false;
+    auto* page = qobject_cast<TDedicatedPage*>(&dialog);
+    if (!page) return true;
+    return !page->Reading() && (!page->MainBinder() || !page->StatusPanel()->text().isEmpty());
 }
 
-// Opens the dedicated page the way its menu item does; the time until its first read is shown.
-double openDedicatedPage(TMainForm& form, const std::string& className) {
+// The dialog a menu item opened: a new visible window that is neither a message box nor one of the
+// page's own dialogs. The page is not always the active modal widget (a progress or message box can be).
+QDialog* openedPage(const QWidgetList& before) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (!dialog || !dialog->isVisible() || before.contains(widget) || qobject_cast<QMessageBox*>(widget)) continue;
+        if (!dialog->parentWidget() || before.contains(dialog->parentWidget()->window())) return dialog;
+    }
+    return nullptr;
+}
+
+// Closes every message box a page raised (an error or a refusal) and keeps its text for the report.
+void dismissMessageBoxes(std::string& seen) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+            if (seen.empty()) seen = box->text().toStdString();
+            box->done(QMessageBox::Ok);
+        }
+}
+
+struct TDedicatedOpen {
+    double ShownMs = 0;
+    bool TimedOut = false;
+    std::string Message;  // the first message box the page raised
+};
+
+// Opens the dedicated page the way its menu item does; the time until its first read is shown. A page
+// that shows nothing within the limit is stopped and closed, however it refuses.
+TDedicatedOpen openDedicatedPage(TMainForm& form, const std::string& className) {
     const TMenuDialog dialog{"", className.c_str(), TDialogOwner::MainWindow, "Bench: "};
+    const QWidgetList before = QApplication::topLevelWidgets();
+    TDedicatedOpen result;
     QElapsedTimer clock;
-    double shownMs = 0;
+    QPointer<QDialog> page;
+    bool closing = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* page = qobject_cast<TDedicatedPage*>(QApplication::activeModalWidget());
-        if (!page || !firstReadShown(*page)) return;
-        shownMs = double(clock.nsecsElapsed()) / 1e6;
-        page->reject();
+        dismissMessageBoxes(result.Message);
+        if (!page) page = openedPage(before);
+        if (!page) return;
+        const double ms = double(clock.nsecsElapsed()) / 1e6;
+        if (!closing && firstReadShown(*page)) {
+            result.ShownMs = ms;
+            closing = true;
+            page->reject();
+        } else if (!closing && ms > PageLimitMs) {
+            result.TimedOut = true;
+            closing = true;
+            if (auto* dedicated = qobject_cast<TDedicatedPage*>(page.data())) dedicated->StopClick();
+            page->reject();
+        } else if (closing && page->isVisible() && ms > 2 * PageLimitMs) {
+            // Refused its close for too long: end the dialog's loop without its close query.
+            page->QDialog::done(QDialog::Rejected);
+        } else if (closing && page->isVisible()) {
+            page->reject();
+        }
     });
     watch.start(1);
     clock.start();
     OpenMenuDialog(form, dialog);
-    return shownMs;
+    return result;
 }
 
 void spinUntil(const std::function<bool()>& done) {
@@ -146,9 +201,17 @@ std::vector<TMenuPage> everyPage() {
     return pages;
 }
 
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform warns at every page shown that it cannot pass size hints on.
+void dropSizeHintWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.contains(QLatin1String("propagateSizeHints"))) standardHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    standardHandler = qInstallMessageHandler(dropSizeHintWarnings);
     // Rounds of opening every page: the first argument, 8 unless given (2 measure the times only).
     const int Rounds = argc > 1 ? std::max(2, std::atoi(argv[1])) : 8;
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
@@ -176,8 +239,11 @@ int main(int argc, char** argv) {
     const std::vector<TMenuPage> pages = everyPage();
     const std::vector<std::string> dedicated = RegisteredDialogClasses();
     std::vector<double> times;
-    std::vector<std::pair<double, const TMenuPage*>> tableTimes;
-    std::vector<double> dedicatedTimes;
+    // Every round's time of each table page after the first round: one slow open must not choose the page.
+    std::map<const TMenuPage*, std::vector<double>> tableTimes;
+    std::map<std::string, std::vector<double>> pageTimes;
+    std::vector<std::pair<double, std::string>> dedicatedTimes;
+    std::vector<std::string> timedOut, messages;
     long settled = 0;
     for (int round = 0; round < Rounds; ++round) {
         for (const TMenuPage& entry : pages) {
@@ -189,13 +255,17 @@ int main(int argc, char** argv) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
             const double ms = double(clock.nsecsElapsed()) / 1e6;
             if (round == 1) times.push_back(ms);
+            if (round >= 1) pageTimes[entry.Handler].push_back(ms);
             const bool table = entry.Page.ItemType == MVT_FMV || entry.Page.ItemType == MVT_UMV;
-            if (round == 1 && table && page->Requests.size() == 1) tableTimes.emplace_back(ms, &entry);
+            if (round >= 1 && table && page->Requests.size() == 1) tableTimes[&entry].push_back(ms);
             page->reject();
         }
         for (const std::string& name : dedicated) {
-            const double ms = openDedicatedPage(form, name);
-            if (round == 1) dedicatedTimes.push_back(ms);
+            const TDedicatedOpen open = openDedicatedPage(form, name);
+            if (round != 1) continue;
+            if (open.TimedOut) timedOut.push_back(name);
+            else dedicatedTimes.emplace_back(open.ShownMs, name);
+            if (!open.Message.empty()) messages.push_back(name + ": " + open.Message);
         }
         QCoreApplication::processEvents();
         if (round == SettledAfter - 1) settled = residentKb();
@@ -205,19 +275,30 @@ int main(int argc, char** argv) {
     std::printf("open_ms_median %.1f\n", times[times.size() / 2]);
     std::printf("open_ms_p95 %.1f\n", times[times.size() * 95 / 100]);
     std::printf("open_ms_max %.1f\n", times.back());
+    std::vector<std::pair<double, std::string>> slowestPages;
+    for (const auto& [handler, samples] : pageTimes) slowestPages.emplace_back(median(samples), handler);
+    std::sort(slowestPages.rbegin(), slowestPages.rend());
+    for (std::size_t i = 0; i < std::min<std::size_t>(5, slowestPages.size()); ++i)
+        std::printf("  slow page: %s %.1f ms\n", slowestPages[i].second.c_str(), slowestPages[i].first);
     std::sort(dedicatedTimes.begin(), dedicatedTimes.end());
     std::printf("dedicated_pages %zu\n", dedicatedTimes.size());
     if (!dedicatedTimes.empty()) {
-        std::printf("dedicated_open_ms_median %.1f\n", dedicatedTimes[dedicatedTimes.size() / 2]);
-        std::printf("dedicated_open_ms_max %.1f\n", dedicatedTimes.back());
+        std::printf("dedicated_open_ms_median %.1f\n", dedicatedTimes[dedicatedTimes.size() / 2].first);
+        std::printf("dedicated_open_ms_max %.1f %s\n", dedicatedTimes.back().first, dedicatedTimes.back().second.c_str());
     }
+    std::printf("dedicated_timed_out %zu\n", timedOut.size());
+    for (const std::string& name : timedOut) std::printf("  timed out: %s\n", name.c_str());
+    for (const std::string& message : messages) std::printf("  message box: %s\n", message.c_str());
     if (Rounds > SettledAfter) {
         std::printf("rss_kb_settled %ld\n", settled);
         std::printf("rss_kb_growth_last_%d_rounds %ld\n", Rounds - SettledAfter, residentKb() - settled);
     }
 
-    const TMenuPage& slowest = *std::max_element(tableTimes.begin(), tableTimes.end())->second;
-    printRatio("slowest_table", form, slowest);
+    const TMenuPage* slowest = nullptr;
+    double slowestMs = 0;
+    for (const auto& [entry, samples] : tableTimes)
+        if (const double ms = median(samples); ms > slowestMs) std::tie(slowestMs, slowest) = std::tie(ms, entry);
+    printRatio("slowest_table", form, *slowest);
     {
         trvtest::SimAgent scaled(scaledDataFile(dir));
         const std::uint16_t port = DefaultSNMPDevice.Port;

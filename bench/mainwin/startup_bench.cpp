@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,17 @@ int silentPort() {
         getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return 0;
     return ntohs(address.sin_port);
+}
+
+// What the round trips asked for: the requests of each kind and size, by the object of their first binding.
+void printRoundTrips(const std::vector<trvtest::LogEntry>& log) {
+    std::map<std::string, int> kinds;
+    for (const trvtest::LogEntry& entry : log) {
+        std::string object = entry.bindings.empty() ? std::string() : entry.bindings.front().oid;
+        object = object.substr(0, object.rfind('.'));
+        kinds[entry.pdu + " x" + std::to_string(entry.bindings.size()) + " " + object]++;
+    }
+    for (const auto& [kind, count] : kinds) std::printf("  %3d %s\n", count, kind.c_str());
 }
 
 void writeFile(const QString& path, const std::string& text) { std::ofstream(path.toStdString()) << text; }
@@ -195,7 +207,8 @@ int main(int argc, char** argv) {
         times.push_back(start.Ms);
         std::printf("run %d: %.1f ms, %zu round trips\n", run + 1, start.Ms, sim.log().size());
     }
-    const std::size_t roundTrips = sim.log().size();
+    const std::vector<trvtest::LogEntry> lastStart = sim.log();
+    const std::size_t roundTrips = lastStart.size();
     std::sort(times.begin(), times.end());
     const double startupMs = times[times.size() / 2];
     std::printf("peak_rss_kb %ld\n", peakKb);
@@ -205,6 +218,7 @@ int main(int argc, char** argv) {
     if (!starter.Median("--bare", Runs, bareMs)) return 1;
     std::printf("bare_window_ms %.1f startup_ratio %.2f (goal <= 2.5)\n", bareMs, startupMs / bareMs);
     std::printf("round_trips %zu (goal <= 30)\n", roundTrips);
+    printRoundTrips(lastStart);
 
     sim.addFault({trvtest::Fault::Delay, "", -1, 5, LateAnswerMs});
     double lateMs = 0;

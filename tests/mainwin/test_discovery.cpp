@@ -5,6 +5,7 @@
 #include "MainUnit.h"
 #include "PanelModel.h"
 #include "MessageBoxes.h"
+#include "Oid_device.h"
 #include "Oid_stacking.h"
 #include "SimAgent.h"
 #include "SuiteFolderTest.h"
@@ -177,6 +178,74 @@ TEST_F(Discovery, AStackGetsOnePanelPerPresentUnitOneUnderTheOther) {
     EXPECT_TRUE(waitUntil([&] { return firstPollsApplied(); }, 4000));
     EXPECT_TRUE(waitUntil([&] { return form->StatusPanel->text().startsWith("Get: Ok! Request: Led Status."); }, 4000))
         << form->StatusPanel->text().toStdString();
+}
+
+TEST_F(Discovery, EveryUnitsLedsAreReadInOneRequestAndShowAsIfReadAlone) {
+    startSimulator("stack12.txt");
+    // Each LED string held at one of its blinking states, so every read sees the same; a model that
+    // always reads the standalone string reads it in a stack too.
+    std::vector<std::string> strings{std::string(PanelLedStatusVars[0].Oid) + ".0"};
+    for (int unit = 1; unit <= 12; ++unit) strings.push_back(UnitTable + "5." + std::to_string(unit));
+    for (const std::string& oid : strings) sim->setValue(oid, sim->value(oid).value());
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(waitUntil([&] { return firstPollsApplied(); }, 4000));
+    std::vector<std::size_t> ledGets;
+    for (const auto& entry : sim->log())
+        if (!entry.bindings.empty() && entry.bindings[0].oid.rfind(UnitTable + "5.", 0) == 0 && entry.pdu == "GET")
+            ledGets.push_back(entry.bindings.size());
+    // The TRV-5124F reads its port speeds from its string first; then one GET for twelve units, the PoE
+    // LEDs of the TRV-5124E reading the same string as its others.
+    EXPECT_EQ(ledGets, (std::vector<std::size_t>{1, 13}));
+
+    // Colour and blinking as decoded: a blinking LED's shape flashes meanwhile.
+    const auto colours = [](const TFrontPanelForm& panel) {
+        std::vector<std::pair<std::int32_t, bool>> c;
+        for (const KyLedBinding& led : panel.LedRequest->Leds) c.emplace_back(led.Colour, led.Blinking);
+        return c;
+    };
+    for (const auto& panel : form->PanelForms) {
+        SCOPED_TRACE(panel->UnitId);
+        const auto joint = colours(*panel);
+        panel->LedRequest->GetNow();
+        ASSERT_TRUE(waitUntil([&] { return panel->LedRequest->RowsDelivered > 0 && !panel->LedRequest->Busy; }));
+        EXPECT_EQ(colours(*panel), joint);
+    }
+    EXPECT_TRUE(form->StatusPanel->text().startsWith("Get: Ok! Request: Led Status.")) << form->StatusPanel->text().toStdString();
+}
+
+TEST_F(Discovery, EveryUnitsComboPortsAreProbedInOneRequestUnlessItIsRefused) {
+    struct Case {
+        const char* name;
+        bool refused;
+        std::vector<std::size_t> probes;  // the bindings of each GET of the link column
+    };
+    const std::vector<std::size_t> eachAlone(12, 4);
+    std::vector<std::size_t> jointThenAlone{48};
+    jointThenAlone.insert(jointThenAlone.end(), eachAlone.begin(), eachAlone.end());
+    const Case cases[] = {{"answered", false, {48}}, {"refused once", true, jointThenAlone}};
+    const std::string link = PanelLinkStatusVars[0].Oid;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startSimulator("stack12.txt");
+        if (c.refused) sim->addFault({Fault::ErrorStatus, link + "." + std::to_string(4 * 64 + 22), 1, 5});
+        ASSERT_TRUE(open());
+        std::vector<std::size_t> probes;
+        for (const auto& entry : sim->log())
+            if (!entry.bindings.empty() && entry.bindings[0].oid.rfind(link + ".", 0) == 0) probes.push_back(entry.bindings.size());
+        EXPECT_EQ(probes, c.probes);
+        ASSERT_EQ(form->PanelForms.size(), 12u);
+        // Each panel's connectors as the agent holds them, some linked.
+        int linkedPorts = 0;
+        for (const auto& panel : form->PanelForms) {
+            SCOPED_TRACE(panel->UnitId);
+            std::array<std::uint8_t, 4> linked{};
+            const auto oids = TFrontPanelForm::ComboProbeOids(panel->Model, panel->UnitId);
+            for (std::size_t k = 0; k < 4; ++k) linked[k] = sim->value(oids[k]) == "INTEGER 2";
+            EXPECT_EQ(panel->ComboLinked, linked);
+            linkedPorts += std::count(linked.begin(), linked.end(), 1);
+        }
+        EXPECT_GT(linkedPorts, 0);
+    }
 }
 
 TEST_F(Discovery, AUnitOfAnUnknownModelCountsButGetsNoPanel) {
