@@ -22,12 +22,11 @@ enum Column {
     Ports, RxRate, RowStatus, TimeRange, Owner, MirrorGroup, EnableReplaceDscp, ReplaceDscp
 };
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 }  // namespace
 
 TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 826, .Height = 680, .Report = TPageReport::BarePanel}) {
+    : TAclRulePage(owner, {.Width = 826, .Height = 680, .Report = TPageReport::BarePanel}, RowStatus) {
     setWindowTitle(QStringLiteral("Ethernet Information Rule"));
     BuildLayout();
     FormCreate();
@@ -192,45 +191,27 @@ void TEthernetInformationRuleForm::CleanCheButtonClick() {
 }
 
 bool TEthernetInformationRuleForm::ValidateInputs() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (MaskIDEdit->text().isEmpty()) return refuse(QStringLiteral("Mask ID must be set."), MaskIDEdit);
-    if (AccessEdit->text().isEmpty()) return refuse(QStringLiteral("Access ID must be set."), AccessEdit);
-    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
-    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
-    return true;
+    if (MaskIDEdit->text().isEmpty()) return Refuse(QStringLiteral("Mask ID must be set."), MaskIDEdit);
+    if (AccessEdit->text().isEmpty()) return Refuse(QStringLiteral("Access ID must be set."), AccessEdit);
+    return CheckFieldsAndPorts(*PortSelector);
 }
 
-void TEthernetInformationRuleForm::Write(std::vector<int> excluded, int rowStatusItem) {
-    if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
-    PermitComboBoxChange();
-}
+void TEthernetInformationRuleForm::AfterWrite() { PermitComboBoxChange(); }
 
 void TEthernetInformationRuleForm::AddButtonClick() {
     if (!ValidateInputs()) return;
-    const auto refusal = Editor->NewRuleRefusal(
-        ListView1, {MaskIDEdit->text(), AccessEdit->text()},
-        QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."), MaskIDEdit);
-    if (!refusal.Text.isEmpty()) {
-        ShowMessage(refusal.Text);
-        refusal.Control->setFocus();
+    if (!MayAdd({MaskIDEdit->text(), AccessEdit->text()},
+                QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."),
+                MaskIDEdit))
         return;
-    }
     // A new deny rule still carries what its checked boxes select.
-    Write(Editor->Selection(false, nullptr, EnablePriority), CreateAndGoItem);
+    WriteRule(Editor->Selection(false, nullptr, EnablePriority), CreateAndGoItem);
 }
 
 void TEthernetInformationRuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || !ValidateInputs()) return;
-    Write(Editor->Selection(true, row, EnablePriority), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    WriteRule(Editor->Selection(true, row, EnablePriority), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
 }
 
-void TEthernetInformationRuleForm::DeleteButtonClick() {
-    if (!ListView1->currentItem()) return;
-    Write(AllButKeysAnd(RowStatus), DestroyItem);
-}
+void TEthernetInformationRuleForm::DeleteButtonClick() { DeleteRule(); }

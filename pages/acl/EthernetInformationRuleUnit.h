@@ -1,9 +1,6 @@
 #pragma once
 
-#include "AclRuleEditor.h"
-#include "DedicatedPage.h"
-
-#include <memory>
+#include "AclRulePage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +12,7 @@ class TStackingPortUitForm;
 
 // "Ethernet Rule": the Ethernet access rules; a check box beside every optional field decides whether
 // it travels.
-class TEthernetInformationRuleForm : public TDedicatedPage {
+class TEthernetInformationRuleForm : public TAclRulePage {
     Q_OBJECT
 
 public:
@@ -43,12 +40,10 @@ public:
 
 protected:
     void ResetInputs() override;
+    void AfterWrite() override;
 
 private:
     void BuildLayout();
     void FormCreate();
     bool ValidateInputs();
-    void Write(std::vector<int> excluded, int rowStatusItem);
-
-    std::unique_ptr<TAclRuleEditor> Editor;
 };

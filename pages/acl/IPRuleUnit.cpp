@@ -25,13 +25,13 @@ enum Column {
     RxRate, RowStatus, TimeRange, SourceMac, Owner, Type, Code, MirrorGroup
 };
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 QString CheckIPv4(const QString& text) { return IsIPv4(text) ? QString() : QStringLiteral("Please input a valid ip"); }
 
 }  // namespace
 
-TIPRuleForm::TIPRuleForm(QWidget* owner) : TDedicatedPage(owner, {.Width = 826, .Height = 717, .Report = TPageReport::BarePanel}) {
+TIPRuleForm::TIPRuleForm(QWidget* owner)
+    : TAclRulePage(owner, {.Width = 826, .Height = 717, .Report = TPageReport::BarePanel}, RowStatus) {
     setWindowTitle(QStringLiteral("IP Rule"));
     BuildLayout();
     FormCreate();
@@ -240,17 +240,12 @@ void TIPRuleForm::UncheckButtonClick() {
 }
 
 bool TIPRuleForm::Validate() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (IPRuleEdit->text().isEmpty()) return refuse(QStringLiteral("IP Rule ID must be set."), IPRuleEdit);
-    if (AccessIDEdit->text().isEmpty()) return refuse(QStringLiteral("IP Rule Access ID must be set."), AccessIDEdit);
-    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
+    if (IPRuleEdit->text().isEmpty()) return Refuse(QStringLiteral("IP Rule ID must be set."), IPRuleEdit);
+    if (AccessIDEdit->text().isEmpty()) return Refuse(QStringLiteral("IP Rule Access ID must be set."), AccessIDEdit);
+    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return Refuse(failure.Text, failure.Control);
     if (MirrorIDCheckBox->isChecked() && MirrorIDEdit->text().isEmpty())
-        return refuse(QStringLiteral("Mirror Group ID checked but it is empty"), MirrorIDEdit);
-    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
+        return Refuse(QStringLiteral("Mirror Group ID checked but it is empty"), MirrorIDEdit);
+    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return Refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
     return true;
 }
 
@@ -273,33 +268,24 @@ std::vector<int> TIPRuleForm::FieldSelection() const {
     return out;
 }
 
-void TIPRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
-    if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
+void TIPRuleForm::AfterWrite() {
     PermitComboBoxChange();
     UncheckButtonClick();
 }
 
 void TIPRuleForm::AddButtonClick() {
     if (!Validate()) return;
-    const auto refusal = Editor->NewRuleRefusal(
-        ListView1, {IPRuleEdit->text(), AccessIDEdit->text()},
-        QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."), IPRuleEdit);
-    if (!refusal.Text.isEmpty()) {
-        ShowMessage(refusal.Text);
-        refusal.Control->setFocus();
+    if (!MayAdd({IPRuleEdit->text(), AccessIDEdit->text()},
+                QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
+                IPRuleEdit))
         return;
-    }
-    Write(FieldSelection(), CreateAndGoItem);
+    WriteRule(FieldSelection(), CreateAndGoItem);
 }
 
 void TIPRuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || !Validate()) return;
-    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
 }
 
-void TIPRuleForm::DeleteButtonClick() {
-    if (!ListView1->currentItem()) return;
-    Write(AllButKeysAnd(RowStatus), DestroyItem);
-}
+void TIPRuleForm::DeleteButtonClick() { DeleteRule(); }

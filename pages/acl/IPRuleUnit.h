@@ -1,9 +1,6 @@
 #pragma once
 
-#include "AclRuleEditor.h"
-#include "DedicatedPage.h"
-
-#include <memory>
+#include "AclRulePage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +12,7 @@ class QTreeWidgetItem;
 class TStackingPortUitForm;
 
 // "IP Rule": the IPv4 access rules; a check box beside every optional field decides whether it travels.
-class TIPRuleForm : public TDedicatedPage {
+class TIPRuleForm : public TAclRulePage {
     Q_OBJECT
 
 public:
@@ -45,6 +42,7 @@ public:
 
 protected:
     void ResetInputs() override;
+    void AfterWrite() override;
 
 private:
     void BuildLayout();
@@ -52,7 +50,4 @@ private:
     void RowClicked(bool selected);
     bool Validate();
     std::vector<int> FieldSelection() const;
-    void Write(const std::vector<int>& excluded, int rowStatusItem);
-
-    std::unique_ptr<TAclRuleEditor> Editor;
 };

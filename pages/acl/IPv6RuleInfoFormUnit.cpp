@@ -22,7 +22,6 @@ enum Column {
     RxRate, RowStatus, TimeRange, Owner, Protocol, SourcePort, DestPort, MirrorGroup
 };
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 QString CheckFlowLabel(const QString& text) {
     if (text.size() > 8) return QStringLiteral("The length of this value should be eight.");
@@ -36,7 +35,7 @@ QString CheckIPv6Address(const QString& text) {
 }  // namespace
 
 TIpv6RuleForm::TIpv6RuleForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 826, .Height = 700, .Report = TPageReport::BarePanel}) {
+    : TAclRulePage(owner, {.Width = 826, .Height = 700, .Report = TPageReport::BarePanel}, RowStatus) {
     setWindowTitle(QStringLiteral("IPv6 Rule"));
     BuildLayout();
     FormCreate();
@@ -245,19 +244,12 @@ void TIpv6RuleForm::UncheckButtonClick() {
 }
 
 bool TIpv6RuleForm::ValidateInputs() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (edtRuleID->text().isEmpty()) return refuse(QStringLiteral("Rule ID must be set."), edtRuleID);
-    if (edtRuleAccessID->text().isEmpty()) return refuse(QStringLiteral("Rule Access ID must be set."), edtRuleAccessID);
+    if (edtRuleID->text().isEmpty()) return Refuse(QStringLiteral("Rule ID must be set."), edtRuleID);
+    if (edtRuleAccessID->text().isEmpty()) return Refuse(QStringLiteral("Rule Access ID must be set."), edtRuleAccessID);
     if ((cbxRuleClass->isChecked() || cbxRuleFlowlabel->isChecked()) &&
         (cbxRuleSrcIpv6addr->isChecked() || cbxRuleDstIpv6addr->isChecked()))
-        return refuse(QStringLiteral("Can not set mutex data together"), nullptr);
-    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
-    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
-    return true;
+        return Refuse(QStringLiteral("Can not set mutex data together"), nullptr);
+    return CheckFieldsAndPorts(*PortSelector);
 }
 
 std::vector<int> TIpv6RuleForm::FieldSelection() const {
@@ -265,32 +257,21 @@ std::vector<int> TIpv6RuleForm::FieldSelection() const {
     return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
 }
 
-void TIpv6RuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
-    if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
-    PermitComboBoxChange();
-}
+void TIpv6RuleForm::AfterWrite() { PermitComboBoxChange(); }
 
 void TIpv6RuleForm::AddButtonClick() {
     if (!ValidateInputs()) return;
-    const auto refusal = Editor->NewRuleRefusal(
-        ListView1, {edtRuleID->text(), edtRuleAccessID->text()},
-        QStringLiteral("Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them."), edtRuleID);
-    if (!refusal.Text.isEmpty()) {
-        ShowMessage(refusal.Text);
-        refusal.Control->setFocus();
+    if (!MayAdd({edtRuleID->text(), edtRuleAccessID->text()},
+                QStringLiteral("Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them."),
+                edtRuleID))
         return;
-    }
-    Write(FieldSelection(), CreateAndGoItem);
+    WriteRule(FieldSelection(), CreateAndGoItem);
 }
 
 void TIpv6RuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || !ValidateInputs()) return;
-    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
 }
 
-void TIpv6RuleForm::DeleteButtonClick() {
-    if (!ListView1->currentItem()) return;
-    Write(AllButKeysAnd(RowStatus), DestroyItem);
-}
+void TIpv6RuleForm::DeleteButtonClick() { DeleteRule(); }

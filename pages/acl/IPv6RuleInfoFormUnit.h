@@ -1,9 +1,6 @@
 #pragma once
 
-#include "AclRuleEditor.h"
-#include "DedicatedPage.h"
-
-#include <memory>
+#include "AclRulePage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +12,7 @@ class TStackingPortUitForm;
 
 // "IPv6 Rule": the IPv6 access rules; a check box beside every optional field decides whether it
 // travels, and one write carries either the class and flow label or the addresses.
-class TIpv6RuleForm : public TDedicatedPage {
+class TIpv6RuleForm : public TAclRulePage {
     Q_OBJECT
 
 public:
@@ -45,13 +42,11 @@ public:
 
 protected:
     void ResetInputs() override;
+    void AfterWrite() override;
 
 private:
     void BuildLayout();
     void FormCreate();
     bool ValidateInputs();
     std::vector<int> FieldSelection() const;
-    void Write(const std::vector<int>& excluded, int rowStatusItem);
-
-    std::unique_ptr<TAclRuleEditor> Editor;
 };

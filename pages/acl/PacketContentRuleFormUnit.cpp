@@ -23,14 +23,13 @@ enum Column {
     EnableReplaceDscp, ReplaceDscp
 };
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 QString CheckChunkData(const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid Offset"); }
 
 }  // namespace
 
 TPktContentRuleForm::TPktContentRuleForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 760, .Height = 680, .Report = TPageReport::BarePanel}) {
+    : TAclRulePage(owner, {.Width = 760, .Height = 680, .Report = TPageReport::BarePanel}, RowStatus) {
     setWindowTitle(QStringLiteral("Packet Content Rule"));
     BuildLayout();
     FormCreate();
@@ -201,16 +200,9 @@ void TPktContentRuleForm::UncheckButtonClick() {
 }
 
 bool TPktContentRuleForm::CheckInputs() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (edtProfile->text().isEmpty()) return refuse(QStringLiteral("IP Rule ID must be set."), edtProfile);
-    if (edtAccess->text().isEmpty()) return refuse(QStringLiteral("IP Rule Access ID must be set."), edtAccess);
-    if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return refuse(failure.Text, failure.Control);
-    if (!TAclRuleEditor::HasCheckedPort(*PortSelector)) return refuse(QStringLiteral("You must choose at least 1 port!"), nullptr);
-    return true;
+    if (edtProfile->text().isEmpty()) return Refuse(QStringLiteral("IP Rule ID must be set."), edtProfile);
+    if (edtAccess->text().isEmpty()) return Refuse(QStringLiteral("IP Rule Access ID must be set."), edtAccess);
+    return CheckFieldsAndPorts(*PortSelector);
 }
 
 std::vector<int> TPktContentRuleForm::FieldSelection() const {
@@ -218,33 +210,22 @@ std::vector<int> TPktContentRuleForm::FieldSelection() const {
     return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
 }
 
-void TPktContentRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
-    if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, rowStatusItem); });
-    PermitComboBoxChange();
-}
+void TPktContentRuleForm::AfterWrite() { PermitComboBoxChange(); }
 
 void TPktContentRuleForm::AddButtonClick() {
     if (!CheckInputs()) return;
-    const auto refusal = Editor->NewRuleRefusal(
-        ListView1, {edtProfile->text(), edtAccess->text()},
-        QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."), edtProfile);
-    if (!refusal.Text.isEmpty()) {
-        ShowMessage(refusal.Text);
-        refusal.Control->setFocus();
+    if (!MayAdd({edtProfile->text(), edtAccess->text()},
+                QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
+                edtProfile))
         return;
-    }
     // A ticked time range travels with the new rule as with an Edit.
-    Write(FieldSelection(), CreateAndGoItem);
+    WriteRule(FieldSelection(), CreateAndGoItem);
 }
 
 void TPktContentRuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || !CheckInputs()) return;
-    Write(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
 }
 
-void TPktContentRuleForm::DeleteButtonClick() {
-    if (!ListView1->currentItem()) return;
-    Write(AllButKeysAnd(RowStatus), DestroyItem);
-}
+void TPktContentRuleForm::DeleteButtonClick() { DeleteRule(); }

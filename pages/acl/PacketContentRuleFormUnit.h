@@ -1,10 +1,8 @@
 #pragma once
 
-#include "AclRuleEditor.h"
-#include "DedicatedPage.h"
+#include "AclRulePage.h"
 
 #include <array>
-#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +14,7 @@ class TStackingPortUitForm;
 
 // "Packet Content Rule": the packet-content access rules, four octets of content for each of the
 // profile's four chunks; a check box beside every optional field decides whether it travels.
-class TPktContentRuleForm : public TDedicatedPage {
+class TPktContentRuleForm : public TAclRulePage {
     Q_OBJECT
 
 public:
@@ -46,13 +44,11 @@ public:
 
 protected:
     void ResetInputs() override;
+    void AfterWrite() override;
 
 private:
     void BuildLayout();
     void FormCreate();
     bool CheckInputs();
     std::vector<int> FieldSelection() const;
-    void Write(const std::vector<int>& excluded, int rowStatusItem);
-
-    std::unique_ptr<TAclRuleEditor> Editor;
 };

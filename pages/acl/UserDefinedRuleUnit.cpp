@@ -28,7 +28,7 @@ const char* const GroupCaptions[] = {"Packet(s) Offset [0 to 15]", "Packet(s) Of
 }  // namespace
 
 TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 720, .Height = 560, .Report = TPageReport::BarePanel}) {
+    : TAclRulePage(owner, {.Width = 720, .Height = 560, .Report = TPageReport::BarePanel}, RowStatus) {
     setWindowTitle(QStringLiteral("User Defined Information Rule"));
     BuildLayout();
     FormCreate();
@@ -201,34 +201,25 @@ bool TUserDefinedInformationRuleForm::CheckGroups() {
         text = failure.Text;
         control = failure.Control;
     }
-    if (text.isEmpty()) return true;
-    ShowMessage(text);
-    control->setFocus();
-    return false;
+    return text.isEmpty() || Refuse(text, control);
 }
 
-void TUserDefinedInformationRuleForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
-    if (!MayWrite()) return;
-    // Without an item the status travels as the combo shows it.
-    GuardedWrite([&] { MaskedSet(excluded, rowStatusItem < 0 ? -1 : RowStatus, rowStatusItem); });
-    PermitComboBoxChange();
-}
+void TUserDefinedInformationRuleForm::AfterWrite() { PermitComboBoxChange(); }
 
 void TUserDefinedInformationRuleForm::AddButtonClick() {
     if (!CheckIDs()) return;
     if (FindAclRow(ListView1, {ProfileIDEdit->text(), AccessIDEdit->text()})) {
-        ShowMessage(QStringLiteral("There is already a record with the same Profile ID and Access ID. Please modified eithor of them."));
-        ProfileIDEdit->setFocus();
+        Refuse(QStringLiteral("There is already a record with the same Profile ID and Access ID. Please modified eithor of them."),
+               ProfileIDEdit);
         return;
     }
     if (cbxRow->isChecked() && RowComboBox->currentIndex() != CreateAndGoItem) {
-        ShowMessage(QStringLiteral("Row State must be createAndGo."));
-        RowComboBox->setFocus();
+        Refuse(QStringLiteral("Row State must be createAndGo."), RowComboBox);
         return;
     }
     if (!CheckGroups()) return;
     // A new rule is always created, whatever an unticked status combo was left showing.
-    Write(Editor->Exclusions(true), CreateAndGoItem);
+    WriteRule(Editor->Exclusions(true), CreateAndGoItem);
 }
 
 void TUserDefinedInformationRuleForm::EditButtonClick() {
@@ -238,10 +229,8 @@ void TUserDefinedInformationRuleForm::EditButtonClick() {
     if (!CheckGroups()) return;
     std::vector<int> excluded = Editor->Exclusions(true);
     if (!cbxRow->isChecked()) excluded.push_back(RowStatus);
-    Write(excluded);
+    // The status travels as the combo shows it.
+    WriteRule(excluded, -1);
 }
 
-void TUserDefinedInformationRuleForm::DeleteButtonClick() {
-    if (!ListView1->currentItem()) return;
-    Write(AllButKeysAnd(RowStatus), DestroyItem);
-}
+void TUserDefinedInformationRuleForm::DeleteButtonClick() { DeleteRule(); }

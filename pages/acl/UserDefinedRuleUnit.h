@@ -1,10 +1,8 @@
 #pragma once
 
-#include "AclRuleEditor.h"
-#include "DedicatedPage.h"
+#include "AclRulePage.h"
 
 #include <array>
-#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +12,7 @@ class QTreeWidget;
 
 // "User Defined Information Rule": the user-defined payload rules, each matching at most two of five
 // sixteen-octet offset groups; a check box beside every field decides whether it travels.
-class TUserDefinedInformationRuleForm : public TDedicatedPage {
+class TUserDefinedInformationRuleForm : public TAclRulePage {
     Q_OBJECT
 
 public:
@@ -40,6 +38,7 @@ public:
 
 protected:
     void ResetInputs() override;
+    void AfterWrite() override;
 
 private:
     void BuildLayout();
@@ -47,7 +46,4 @@ private:
     bool CheckIDs();
     // The refusal of more than two used groups and of a group that is no hexadecimal text.
     bool CheckGroups();
-    void Write(const std::vector<int>& excluded, int rowStatusItem = -1);
-
-    std::unique_ptr<TAclRuleEditor> Editor;
 };
