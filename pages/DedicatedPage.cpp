@@ -181,6 +181,14 @@ void TDedicatedPage::RefreshClick() {
     ShowRowSelected(false);
 }
 
+void TDedicatedPage::RefreshOrRefuse(const QString& text) {
+    if (Reading() || (Main && Main->Busy)) {
+        ShowMessage(text);
+        return;
+    }
+    RefreshClick();
+}
+
 void TDedicatedPage::StopClick() {
     if (Main) Main->Request.Active = 0;
 }

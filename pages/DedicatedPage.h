@@ -100,6 +100,8 @@ public:
     // Refresh: the secondary binders first, then the main one, each only when idle; a guarded page
     // ignores the click while its read runs. Then the counter, the inputs and the idle buttons.
     void RefreshClick();
+    // Refresh that says why it does not read: a read runs, or a stopped one still waits for its answer.
+    void RefreshOrRefuse(const QString& text);
 
     // The refusal of a write: the page's text while its read runs (shown, nothing sent). Gives true when
     // the write may go on.

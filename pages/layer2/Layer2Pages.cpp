@@ -1,5 +1,6 @@
 #include "Layer2Pages.h"
 
+#include "COSBrandctrltable.h"
 #include "DVStateUnit.h"
 #include "DedicatedPage.h"
 #include "DoubleVLANUnit.h"
@@ -10,18 +11,24 @@
 #include "MulticastForwardingInformationFormUnit.h"
 #include "MultipAuthGuestVlanFormUnit.h"
 #include "NLBMulticastFDBFormUnit.h"
+#include "PBridgeConfigFormUnit.h"
+#include "PacketStormControlFormUnit.h"
 #include "ProtcolVlanUnit.h"
 #include "ProtocolVLANUnit.h"
 #include "RSPANFFormUnit.h"
 #include "STPInfo.h"
 #include "SpanningTreeAlgorithmUnit.h"
 #include "TpGroupDestinationForwardedFormUnit.h"
+#include "TrafficForwardUnit1.h"
 #include "UnicastFilterInformationFormUnit.h"
+#include "UserPrioritiesFormUnit.h"
 #include "VLANFormUnit.h"
 #include "VLanCurrentTableFormUnit.h"
 #include "VLanGeneralInfoUnit.h"
 #include "VLanPortInfomationUnit.h"
 #include "VlanStaticFormUnit.h"
+#include "dot3ControlFormUnit.h"
+#include "dot3PauseFormUnit.h"
 
 void RegisterLayer2Pages() {
     RegisterPage<TVlanStaticForm>("TVlanStaticForm");
@@ -45,4 +52,11 @@ void RegisterLayer2Pages() {
     RegisterPage<TRSPANForm>("TRSPANForm");
     RegisterPage<TMulticastForwardingInformationForm>("TMulticastForwardingInformationForm");
     RegisterPage<TTpGroupDestinationForwardedForm>("TTpGroupDestinationForwardedForm");
+    RegisterPage<Tdot3ControlForm>("Tdot3ControlForm");
+    RegisterPage<Tdot3PauseForm>("Tdot3PauseForm");
+    RegisterPage<TCoSBrandwidthctrlForm>("TCoSBrandwidthctrlForm");
+    RegisterPage<TPacketStormControlForm>("TPacketStormControlForm");
+    RegisterPage<TTrafficSegmentationForm>("TTrafficSegmentationForm");
+    RegisterPage<TUserPrioritiesForm>("TUserPrioritiesForm");
+    RegisterPage<TPBridgeConfigForm>("TPBridgeConfigForm");
 }

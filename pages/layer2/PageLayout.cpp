@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -84,4 +85,11 @@ void AddCaptionedColumn(QGridLayout* grid, std::initializer_list<std::pair<QStri
         grid->addWidget(control, row, 1);
         ++row;
     }
+}
+
+int WholeNumber(const QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    if (!ok) throw std::invalid_argument("'" + edit->text().toStdString() + "' is not a valid integer value");
+    return value;
 }

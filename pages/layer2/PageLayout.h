@@ -45,3 +45,7 @@ QVBoxLayout* AddButtonColumn(QBoxLayout* columns, std::initializer_list<QWidget*
 void AddCaptionedRow(QGridLayout* grid, int row, std::initializer_list<std::pair<QString, QWidget*>> fields);
 // Caption beside control, one pair per grid row.
 void AddCaptionedColumn(QGridLayout* grid, std::initializer_list<std::pair<QString, QWidget*>> fields);
+
+// A whole decimal number, as the checks need it; anything else throws the conversion error the status
+// line shows.
+int WholeNumber(const QLineEdit* edit);

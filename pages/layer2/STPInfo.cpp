@@ -26,15 +26,6 @@ constexpr int MaxHopLimit = 65535;
 
 QString MainWindowVersion() { return MainForm && MainForm->ST_STPVersion ? MainForm->ST_STPVersion->text() : QString(); }
 
-// A whole decimal number, as the checks need it; anything else is the conversion error the status
-// line shows.
-int WholeNumber(const QLineEdit* edit) {
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    if (!ok) throw std::invalid_argument("'" + edit->text().toStdString() + "' is not a valid integer value");
-    return value;
-}
-
 }  // namespace
 
 TSTP_Info::TSTP_Info(QWidget* owner) : TDedicatedPage(owner, {}) {
