@@ -4,11 +4,17 @@
 
 #include <algorithm>
 
-KyLedShape::KyLedShape(QWidget* parent, Kind kind) : QWidget(parent), Shape(kind) {}
+KyLedShape::KyLedShape(QWidget* parent, Kind kind) : QWidget(parent), Shape(kind) { UpdateOpacity(); }
 
 void KyLedShape::SetShapeKind(Kind kind) {
     Shape = kind;
+    UpdateOpacity();
     update();
+}
+
+void KyLedShape::UpdateOpacity() {
+    // A rectangle covers every pixel: a change repaints the LED alone, not the panel beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent, Shape == Rectangle);
 }
 
 void KyLedShape::SetColour(std::int32_t colour) {
@@ -24,6 +30,10 @@ QColor KyLedShape::ToQColor(std::int32_t colour) {
 void KyLedShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor colour = ToQColor(Current);
+    if (Shape == Rectangle) {
+        painter.fillRect(rect(), colour);
+        return;
+    }
     painter.setPen(colour);
     painter.setBrush(colour);
     QRect area = rect().adjusted(0, 0, -1, -1);

@@ -25,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void UpdateOpacity();
+
     Kind Shape;
     std::int32_t Current = 0;
 };

@@ -9,6 +9,9 @@
 
 #include <QFrame>
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 constexpr int BlinkInterval = 60;
@@ -101,7 +104,18 @@ void KySNMPRequest2Leds::ResetLeds() {
 }
 
 void KySNMPRequest2Leds::UpdateAll() {
-    for (KyLedBinding& led : Leds) UpdateLed(led);
+    // Each variable's octets decoded once per answer, not once per LED.
+    std::vector<std::optional<std::string>> octets(std::size_t(std::max(0, Request.VarList.GetCount())));
+    for (KyLedBinding& led : Leds) {
+        std::optional<std::string> none;
+        std::optional<std::string>& value =
+            led.VarIndex >= 0 && std::size_t(led.VarIndex) < octets.size() ? octets[std::size_t(led.VarIndex)] : none;
+        if (!value) {
+            const KySNMPVar& var = Request.VarList.GetVar(led.VarIndex);
+            value = TextToOctets(var.Options ? var.Options->LabelToValue(var.Value) : var.Value, var.Syntax);
+        }
+        UpdateLed(led, *value);
+    }
 }
 
 void KySNMPRequest2Leds::PaintLeds() {
@@ -148,10 +162,7 @@ void KySNMPRequest2Leds::GetError(const KySNMPError& error) {
     ShowStatus(error.Message);
 }
 
-void KySNMPRequest2Leds::UpdateLed(KyLedBinding& led) {
-    const KySNMPVar& var = Request.VarList.GetVar(led.VarIndex);
-    const std::string text = var.Options ? var.Options->LabelToValue(var.Value) : var.Value;
-    const std::string v = TextToOctets(text, var.Syntax);
+void KySNMPRequest2Leds::UpdateLed(KyLedBinding& led, const std::string& v) {
     const KySNMPLedColorMapList& map = *led.Map;
     const auto byteAt = [&v](std::size_t i) { return static_cast<std::uint8_t>(v[i]); };
     // Data the value does not hold: the map's absent colour, or off when it has none.

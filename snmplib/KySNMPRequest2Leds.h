@@ -63,8 +63,8 @@ public:
 
 protected:
     void RowReceived() override;
-    // Works out blinking and colour of one LED from its variable's value; paints nothing.
-    virtual void UpdateLed(KyLedBinding& binding);
+    // Works out blinking and colour of one LED from the octets of its variable's value; paints nothing.
+    virtual void UpdateLed(KyLedBinding& binding, const std::string& octets);
 
 private:
     friend class KySNMPLedPoll;
