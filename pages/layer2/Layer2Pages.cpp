@@ -5,6 +5,13 @@
 #include "DedicatedPage.h"
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
+#include "LLDPConfigProtocolFormUnit.h"
+#include "LLDPConfigProtocolVLANFormUnit.h"
+#include "LLDPConfigVLANNameFormUnit.h"
+#include "LLDPDot3PortConfigFormUnit.h"
+#include "LLDPLocSysDataFormUnit.h"
+#include "LLDPPortConfigFormUnit.h"
+#include "LLDPRemoteFormUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
 #include "MulticastFilterInformationFormUnit.h"
@@ -59,4 +66,11 @@ void RegisterLayer2Pages() {
     RegisterPage<TTrafficSegmentationForm>("TTrafficSegmentationForm");
     RegisterPage<TUserPrioritiesForm>("TUserPrioritiesForm");
     RegisterPage<TPBridgeConfigForm>("TPBridgeConfigForm");
+    RegisterPage<TLLDPPortConfigForm>("TLLDPPortConfigForm");
+    RegisterPage<TLLDPDot3PortConfigForm>("TLLDPDot3PortConfigForm");
+    RegisterPage<TLLDPConfigProtocolForm>("TLLDPConfigProtocolForm");
+    RegisterPage<TLLDPConfigProtocolVLANForm>("TLLDPConfigProtocolVLANForm");
+    RegisterPage<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm");
+    RegisterPage<TLLDPLocSysDataForm>("TLLDPLocSysDataForm");
+    RegisterPage<TLLDPRemoteForm>("TLLDPRemoteForm");
 }
