@@ -73,6 +73,8 @@ void TAclFieldGrid::Add(const QString& caption, QWidget* control) {
     Add(new QLabel(caption, control->parentWidget()), control);
 }
 
+QWidget* TAclFieldGrid::Parent() const { return Grid->parentWidget(); }
+
 QTreeWidgetItem* FindAclRow(const QTreeWidget* list, const std::vector<QString>& keys) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = list->topLevelItem(i);

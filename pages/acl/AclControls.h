@@ -34,6 +34,8 @@ public:
     TAclFieldGrid(QGridLayout* grid, int rowsPerColumn) : Grid(grid), RowsPerColumn(rowsPerColumn) {}
     void Add(QWidget* caption, QWidget* control);
     void Add(const QString& caption, QWidget* control);
+    // The widget the grid lays out, the parent of its controls.
+    QWidget* Parent() const;
 
 private:
     QGridLayout* Grid;

@@ -7,12 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -33,18 +29,8 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner)
 }
 
 void TEthernetInformationRuleForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* splitter = new QSplitter(Qt::Vertical, Client);
-    columns->addWidget(splitter, 1);
-    ListView1 = new QTreeWidget(splitter);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setMinimumHeight(160);
-
-    auto* editor = new QWidget(splitter);
-    auto* grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    TAclFieldGrid fields(grid, 6);
-    QWidget* p = editor;
+    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, false, 6);
+    QWidget* p = fields.Parent();
     fields.Add(QStringLiteral("Mask ID"), MaskIDEdit = NewAclEdit(p, "MaskIDEdit"));
     fields.Add(QStringLiteral("Access ID"), AccessEdit = NewAclEdit(p, "AccessEdit"));
     fields.Add(cbxVlan = NewAclBox(p, "cbxVlan", "VLAN Name"), VlanRuleEdit = NewAclEdit(p, "VlanRuleEdit"));
@@ -65,27 +51,10 @@ void TEthernetInformationRuleForm::BuildLayout() {
     RowComboBox = NewAclCombo(p, "RowComboBox");
     RowComboBox->hide();
 
-    PageControl1 = new QTabWidget(splitter);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(2, 1);
-
-    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
-    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
-    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
-    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
-    AddCheckButton = NewPageButton(Client, "AddCheckButton", QStringLiteral("Check All"));
-    CleanCheButton = NewPageButton(Client, "CleanCheButton", QStringLiteral("Clear Checks"));
-    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, AddCheckButton,
-                                                      CleanCheButton, CloseButton});
-    connect(RefreshButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::GetButtonClick);
-    connect(SetButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::EditButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::DeleteButtonClick);
+    PageControl1 = AddPageControl("PageControl1");
+    AddButtonColumn(AddCheckButton, "AddCheckButton", CleanCheButton, "CleanCheButton");
     connect(AddCheckButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::AddCheckButtonClick);
     connect(CleanCheButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::CleanCheButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::CloseClick);
 
     const auto mac = [](const QString& text) { return IsHex(text, 12) ? QString() : QStringLiteral("Invalid MAC Address"); };
     const auto etherType = [](const QString& text) { return IsHex(text, 4) ? QString() : QStringLiteral("Invalid Ethernet Type"); };
@@ -94,7 +63,7 @@ void TEthernetInformationRuleForm::BuildLayout() {
         return value >= 0 && value <= 7 ? QString() : QStringLiteral("Priority value should between 0-7");
     };
     using F = TAclRuleEditor::Field;
-    Editor = std::make_unique<TAclRuleEditor>(
+    CreateEditor(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, EnablePriorityComboBox, cbxEnablePriority, PriorityEdit,
                                  cbxPriority, ReplacePriorityComboBox, cbxReplacePriority, EnableReplComboBox,
                                  cbxEnableReplaceDscp, ReplaceDSCPEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit,
@@ -116,43 +85,32 @@ void TEthernetInformationRuleForm::BuildLayout() {
             F{cbxValue, ReplaceDSCPEdit, ReplaceDscp, true, false},
         },
         QStringLiteral("Some check field is empty"), true);
-    connect(PermitComboBox, &QComboBox::activated, this, &TEthernetInformationRuleForm::PermitComboBoxChange);
-    connect(EnablePriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
-    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
 }
 
 void TEthernetInformationRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Static Ports"));
-    KeyEdits = {MaskIDEdit, AccessEdit};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = EthernetInformationRuleVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(MaskId, "%i{n1x14}", {MaskIDEdit});
-                               b.BindEdits(AccessId, "%i{n1x128}", {AccessEdit});
-                               b.BindEdits(Vlan, "%s{l32}", {VlanRuleEdit});
-                               b.BindEdits(SourceMac, "%s{l12}", {SourceMACEdit});
-                               b.BindEdits(DestMac, "%s{l12}", {DestMACEdit});
-                               b.BindEdits(Ieee8021p, "%i{n0x7}", {IEEE8021pEdit});
-                               b.BindEdits(EthType, "%s{l4}", {EthTypeEdit});
-                               b.BindComboBox(EnablePriority, EnablePriorityComboBox);
-                               b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
-                               b.BindComboBox(ReplacePriority, ReplacePriorityComboBox);
-                               b.BindComboBox(Permit, PermitComboBox);
-                               BindPortList(b, Ports, ports, PortSelector);
-                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
-                               b.BindComboBox(RowStatus, RowComboBox);
-                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
-                               b.BindComboBox(Owner, RuleOwnerComboBox);
-                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
-                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
-                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
-                           }});
+    Binder = CreateRuleBinder(EthernetInformationRuleVars, {MaskIDEdit, AccessEdit}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(MaskId, "%i{n1x14}", {MaskIDEdit});
+        b.BindEdits(AccessId, "%i{n1x128}", {AccessEdit});
+        b.BindEdits(Vlan, "%s{l32}", {VlanRuleEdit});
+        b.BindEdits(SourceMac, "%s{l12}", {SourceMACEdit});
+        b.BindEdits(DestMac, "%s{l12}", {DestMACEdit});
+        b.BindEdits(Ieee8021p, "%i{n0x7}", {IEEE8021pEdit});
+        b.BindEdits(EthType, "%s{l4}", {EthTypeEdit});
+        b.BindComboBox(EnablePriority, EnablePriorityComboBox);
+        b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
+        b.BindComboBox(ReplacePriority, ReplacePriorityComboBox);
+        b.BindComboBox(Permit, PermitComboBox);
+        BindPortList(b, Ports, ports, PortSelector);
+        b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+        b.BindComboBox(RowStatus, RowComboBox);
+        b.BindEdits(TimeRange, "%s", {edtTimeRange});
+        b.BindComboBox(Owner, RuleOwnerComboBox);
+        b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+        b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+        b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
+    });
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
         DisableControl(RuleOwnerComboBox);
         PermitComboBoxChange();
@@ -177,13 +135,6 @@ void TEthernetInformationRuleForm::ResetInputs() {
     if (PortSelector) PortSelector->UncheckAll();
 }
 
-void TEthernetInformationRuleForm::GetButtonClick() {
-    RefreshClick();
-    PermitComboBoxChange();
-}
-
-void TEthernetInformationRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
-
 void TEthernetInformationRuleForm::AddCheckButtonClick() { Editor->CheckAll(); }
 
 void TEthernetInformationRuleForm::CleanCheButtonClick() {
@@ -191,27 +142,18 @@ void TEthernetInformationRuleForm::CleanCheButtonClick() {
 }
 
 bool TEthernetInformationRuleForm::ValidateInputs() {
-    if (MaskIDEdit->text().isEmpty()) return Refuse(QStringLiteral("Mask ID must be set."), MaskIDEdit);
-    if (AccessEdit->text().isEmpty()) return Refuse(QStringLiteral("Access ID must be set."), AccessEdit);
-    return CheckFieldsAndPorts(*PortSelector);
+    return CheckKeys(QStringLiteral("Mask ID must be set."), QStringLiteral("Access ID must be set.")) &&
+           CheckFieldsAndPorts(*PortSelector);
 }
 
-void TEthernetInformationRuleForm::AfterWrite() { PermitComboBoxChange(); }
-
 void TEthernetInformationRuleForm::AddButtonClick() {
-    if (!ValidateInputs()) return;
-    if (!MayAdd({MaskIDEdit->text(), AccessEdit->text()},
-                QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."),
-                MaskIDEdit))
-        return;
     // A new deny rule still carries what its checked boxes select.
-    WriteRule(Editor->Selection(false, nullptr, EnablePriority), CreateAndGoItem);
+    if (ValidateInputs())
+        AddRule(QStringLiteral("Has already a record with the same Mask ID and Access ID. Please change eithor of them."),
+                Editor->Selection(false, nullptr, EnablePriority));
 }
 
 void TEthernetInformationRuleForm::EditButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
-    if (!row || !ValidateInputs()) return;
-    WriteRule(Editor->Selection(true, row, EnablePriority), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    if (row && ValidateInputs()) EditRule(Editor->Selection(true, row, EnablePriority), RowComboBox);
 }
-
-void TEthernetInformationRuleForm::DeleteButtonClick() { DeleteRule(); }

@@ -30,17 +30,13 @@ public:
     QPushButton *AddCheckButton, *CleanCheButton;
     KySNMPRequest2Edits* Binder = nullptr;
 
-    void GetButtonClick();
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
+    void EditButtonClick() override;
+    void AddButtonClick() override;
     void AddCheckButtonClick();
     void CleanCheButtonClick();
-    void PermitComboBoxChange();
 
 protected:
     void ResetInputs() override;
-    void AfterWrite() override;
 
 private:
     void BuildLayout();

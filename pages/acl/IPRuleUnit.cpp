@@ -7,15 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -24,7 +18,6 @@ enum Column {
     ProtocolIdCol, UserMask, EnablePriority, Priority, ReplacePriority, EnableReplaceDscp, ReplaceDscp, Permit, Ports,
     RxRate, RowStatus, TimeRange, SourceMac, Owner, Type, Code, MirrorGroup
 };
-constexpr int CreateAndGoItem = 3;
 
 QString CheckIPv4(const QString& text) { return IsIPv4(text) ? QString() : QStringLiteral("Please input a valid ip"); }
 
@@ -38,18 +31,8 @@ TIPRuleForm::TIPRuleForm(QWidget* owner)
 }
 
 void TIPRuleForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* splitter = new QSplitter(Qt::Vertical, Client);
-    columns->addWidget(splitter, 1);
-    ListView1 = new QTreeWidget(splitter);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setMinimumHeight(160);
-
-    auto* editor = new QWidget(splitter);
-    auto* grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    TAclFieldGrid fields(grid, 10);
-    QWidget* p = editor;
+    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, false, 10);
+    QWidget* p = fields.Parent();
     fields.Add(QStringLiteral("IP Rule ID"), IPRuleEdit = NewAclEdit(p, "IPRuleEdit"));
     fields.Add(QStringLiteral("IP Rule Access ID"), AccessIDEdit = NewAclEdit(p, "AccessIDEdit"));
     fields.Add(cbxVlan = NewAclBox(p, "cbxVlan", "VLAN Name"), VLANEdit = NewAclEdit(p, "VLANEdit"));
@@ -80,31 +63,14 @@ void TIPRuleForm::BuildLayout() {
     RowComboBox = NewAclCombo(p, "RowComboBox");
     RowComboBox->hide();
 
-    PageControl1 = new QTabWidget(splitter);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(2, 1);
-
-    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
-    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
-    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
-    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
-    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
-    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
-    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
-                                                      UncheckButton, CloseButton});
-    connect(RefreshButton, &QPushButton::clicked, this, &TIPRuleForm::GetButtonClick);
-    connect(SetButton, &QPushButton::clicked, this, &TIPRuleForm::EditButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TIPRuleForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TIPRuleForm::DeleteButtonClick);
+    PageControl1 = AddPageControl("PageControl1");
+    AddButtonColumn(CheckButton, "CheckButton", UncheckButton, "UncheckButton");
     connect(CheckButton, &QPushButton::clicked, this, &TIPRuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TIPRuleForm::UncheckButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TIPRuleForm::CloseClick);
 
     const auto userMask = [](const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid User Mask"); };
     using F = TAclRuleEditor::Field;
-    Editor = std::make_unique<TAclRuleEditor>(
+    CreateEditor(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,
                                  ReplaceComboBox, cbxReplacePriority, EnableReplComboBox, cbxEnableReplaceDscp,
                                  DSCPValueEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit, MirrorIDCheckBox},
@@ -134,53 +100,42 @@ void TIPRuleForm::BuildLayout() {
             F{MirrorIDCheckBox, MirrorIDEdit, MirrorGroup, true, false},
         },
         QStringLiteral("Some checked field is empty"), false);
-    connect(PermitComboBox, &QComboBox::activated, this, &TIPRuleForm::PermitComboBoxChange);
-    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
-    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
 }
 
 void TIPRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    KeyEdits = {IPRuleEdit, AccessIDEdit};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = IPRuleVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x14}", {IPRuleEdit});
-                               b.BindEdits(AccessId, "%i{n1x128}", {AccessIDEdit});
-                               b.BindEdits(Vlan, "%s{l32}", {VLANEdit});
-                               b.BindEdits(SourceIp, "%s{l16}", {SourceIPEdit});
-                               b.BindEdits(DestIp, "%s{l16}", {DestIPEdit});
-                               b.BindEdits(Dscp, "%i{n0x63l2}", {DSCPEdit});
-                               b.BindComboBox(Protocol, ProtocolComboBox);
-                               b.BindComboBox(Icmp, RuleIcmpComboBox);
-                               b.BindComboBox(Igmp, RuleIgmpComboBox);
-                               b.BindEdits(SourcePort, "%i{n0x65535l5}", {SourcePortEdit});
-                               b.BindEdits(DestPort, "%i{n0x65535l5}", {DestPortEdit});
-                               b.BindEdits(FlagBits, "%i{n0x63l2}", {FlagEdit});
-                               b.BindEdits(ProtocolIdCol, "%i{n0x255l3}", {ProtocolIDEdit});
-                               b.BindEdits(UserMask, "%s", {UserMaskEdit});
-                               b.BindComboBox(EnablePriority, PriorityComboBox);
-                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
-                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
-                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
-                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {DSCPValueEdit});
-                               b.BindComboBox(Permit, PermitComboBox);
-                               BindPortList(b, Ports, ports, PortSelector);
-                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
-                               b.BindComboBox(RowStatus, RowComboBox);
-                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
-                               b.BindEdits(SourceMac, "%s", {SrcMacAddressEdit});
-                               b.BindComboBox(Owner, OwnerComboBox);
-                               b.BindEdits(Type, "%i{n0x255}", {TypeEdit});
-                               b.BindEdits(Code, "%i{n0x255}", {CodeEdit});
-                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
-                           }});
+    Binder = CreateRuleBinder(IPRuleVars, {IPRuleEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x14}", {IPRuleEdit});
+        b.BindEdits(AccessId, "%i{n1x128}", {AccessIDEdit});
+        b.BindEdits(Vlan, "%s{l32}", {VLANEdit});
+        b.BindEdits(SourceIp, "%s{l16}", {SourceIPEdit});
+        b.BindEdits(DestIp, "%s{l16}", {DestIPEdit});
+        b.BindEdits(Dscp, "%i{n0x63l2}", {DSCPEdit});
+        b.BindComboBox(Protocol, ProtocolComboBox);
+        b.BindComboBox(Icmp, RuleIcmpComboBox);
+        b.BindComboBox(Igmp, RuleIgmpComboBox);
+        b.BindEdits(SourcePort, "%i{n0x65535l5}", {SourcePortEdit});
+        b.BindEdits(DestPort, "%i{n0x65535l5}", {DestPortEdit});
+        b.BindEdits(FlagBits, "%i{n0x63l2}", {FlagEdit});
+        b.BindEdits(ProtocolIdCol, "%i{n0x255l3}", {ProtocolIDEdit});
+        b.BindEdits(UserMask, "%s", {UserMaskEdit});
+        b.BindComboBox(EnablePriority, PriorityComboBox);
+        b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+        b.BindComboBox(ReplacePriority, ReplaceComboBox);
+        b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+        b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {DSCPValueEdit});
+        b.BindComboBox(Permit, PermitComboBox);
+        BindPortList(b, Ports, ports, PortSelector);
+        b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+        b.BindComboBox(RowStatus, RowComboBox);
+        b.BindEdits(TimeRange, "%s", {edtTimeRange});
+        b.BindEdits(SourceMac, "%s", {SrcMacAddressEdit});
+        b.BindComboBox(Owner, OwnerComboBox);
+        b.BindEdits(Type, "%i{n0x255}", {TypeEdit});
+        b.BindEdits(Code, "%i{n0x255}", {CodeEdit});
+        b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+    });
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool selected) { RowClicked(selected); });
     ProtocolComboBox->setCurrentText("none");
     RuleIcmpComboBox->setCurrentText("disabled");
@@ -227,8 +182,6 @@ void TIPRuleForm::GetButtonClick() {
     RefreshClick();
 }
 
-void TIPRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
-
 void TIPRuleForm::CheckButtonClick() { Editor->CheckAll(); }
 
 void TIPRuleForm::UncheckButtonClick() {
@@ -240,8 +193,7 @@ void TIPRuleForm::UncheckButtonClick() {
 }
 
 bool TIPRuleForm::Validate() {
-    if (IPRuleEdit->text().isEmpty()) return Refuse(QStringLiteral("IP Rule ID must be set."), IPRuleEdit);
-    if (AccessIDEdit->text().isEmpty()) return Refuse(QStringLiteral("IP Rule Access ID must be set."), AccessIDEdit);
+    if (!CheckKeys(QStringLiteral("IP Rule ID must be set."), QStringLiteral("IP Rule Access ID must be set."))) return false;
     if (const auto failure = Editor->Validate(); !failure.Text.isEmpty()) return Refuse(failure.Text, failure.Control);
     if (MirrorIDCheckBox->isChecked() && MirrorIDEdit->text().isEmpty())
         return Refuse(QStringLiteral("Mirror Group ID checked but it is empty"), MirrorIDEdit);
@@ -274,18 +226,11 @@ void TIPRuleForm::AfterWrite() {
 }
 
 void TIPRuleForm::AddButtonClick() {
-    if (!Validate()) return;
-    if (!MayAdd({IPRuleEdit->text(), AccessIDEdit->text()},
-                QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
-                IPRuleEdit))
-        return;
-    WriteRule(FieldSelection(), CreateAndGoItem);
+    if (Validate())
+        AddRule(QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
+                FieldSelection());
 }
 
 void TIPRuleForm::EditButtonClick() {
-    QTreeWidgetItem* row = ListView1->currentItem();
-    if (!row || !Validate()) return;
-    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    if (ListView1->currentItem() && Validate()) EditRule(FieldSelection(), RowComboBox);
 }
-
-void TIPRuleForm::DeleteButtonClick() { DeleteRule(); }

@@ -32,13 +32,12 @@ public:
     QPushButton *CheckButton, *UncheckButton;
     KySNMPRequest2Edits* Binder = nullptr;
 
-    void GetButtonClick();
-    void EditButtonClick();
-    void AddButtonClick();
-    void DeleteButtonClick();
+    // The action's enabling before the read, unlike the other rule pages.
+    void GetButtonClick() override;
+    void EditButtonClick() override;
+    void AddButtonClick() override;
     void CheckButtonClick();
     void UncheckButtonClick();
-    void PermitComboBoxChange();
 
 protected:
     void ResetInputs() override;

@@ -7,12 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -42,17 +38,8 @@ TIpv6RuleForm::TIpv6RuleForm(QWidget* owner)
 }
 
 void TIpv6RuleForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* splitter = new QSplitter(Qt::Vertical, Client);
-    columns->addWidget(splitter, 1);
-    ListView1 = NewAclList(splitter);
-    ListView1->setMinimumHeight(160);
-
-    auto* editor = new QWidget(splitter);
-    auto* grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    TAclFieldGrid fields(grid, 7);
-    QWidget* p = editor;
+    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, true, 7);
+    QWidget* p = fields.Parent();
     fields.Add(QStringLiteral("Profile ID"), edtRuleID = NewAclEdit(p, "edtRuleID"));
     fields.Add(QStringLiteral("Access ID"), edtRuleAccessID = NewAclEdit(p, "edtRuleAccessID"));
     fields.Add(cbxRuleClass = NewAclBox(p, "cbxRuleClass", "Class (0-255)"), edtRuleClass = NewAclEdit(p, "edtRuleClass"));
@@ -83,30 +70,13 @@ void TIpv6RuleForm::BuildLayout() {
     RowComboBox = NewAclCombo(p, "RowComboBox");
     RowComboBox->hide();
 
-    pgc1 = new QTabWidget(splitter);
-    pgc1->setObjectName(QStringLiteral("pgc1"));
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(2, 1);
-
-    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
-    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
-    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
-    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
-    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
-    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
-    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
-                                                      UncheckButton, CloseButton});
-    connect(RefreshButton, &QPushButton::clicked, this, &TIpv6RuleForm::GetButtonClick);
-    connect(SetButton, &QPushButton::clicked, this, &TIpv6RuleForm::EditButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TIpv6RuleForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TIpv6RuleForm::DeleteButtonClick);
+    pgc1 = AddPageControl("pgc1");
+    AddButtonColumn(CheckButton, "CheckButton", UncheckButton, "UncheckButton");
     connect(CheckButton, &QPushButton::clicked, this, &TIpv6RuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TIpv6RuleForm::UncheckButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TIpv6RuleForm::CloseClick);
 
     using F = TAclRuleEditor::Field;
-    Editor = std::make_unique<TAclRuleEditor>(
+    CreateEditor(
         TAclRuleEditor::Controls{.Permit = PermitComboBox,
                                  .PermitBox = cbxPermit,
                                  .EnablePriority = PriorityComboBox,
@@ -137,43 +107,33 @@ void TIpv6RuleForm::BuildLayout() {
             F{DestinationPortCheckBox, edtDestinationPort, DestPort},
         },
         QStringLiteral("Some checked field is empty"), false);
-    connect(PermitComboBox, &QComboBox::activated, this, &TIpv6RuleForm::PermitComboBoxChange);
-    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
     connect(cbxProtocol, &QComboBox::activated, this, &TIpv6RuleForm::cbxProtocolChange);
 }
 
 void TIpv6RuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(pgc1, QStringLiteral("Ports"));
-    KeyEdits = {edtRuleID, edtRuleAccessID};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = Ipv6RuleVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x14l2}", {edtRuleID});
-                               b.BindEdits(AccessId, "%i{n1x128}", {edtRuleAccessID});
-                               b.BindEdits(Class, "%i{n0x255}", {edtRuleClass});
-                               b.BindEdits(Flowlabel, "%h", {edtRuleFlowlabel});
-                               b.BindEdits(SourceIpv6, "%s{l32}", {edtRuleSrcIpv6addr});
-                               b.BindEdits(DestIpv6, "%s{l32}", {edtRuleDstIpv6addr});
-                               b.BindComboBox(EnablePriority, PriorityComboBox);
-                               b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
-                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
-                               b.BindComboBox(Permit, PermitComboBox);
-                               BindPortList(b, Ports, ports, PortSelector);
-                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
-                               b.BindComboBox(RowStatus, RowComboBox);
-                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
-                               b.BindComboBox(Owner, OwnerComboBox);
-                               b.BindComboBox(Protocol, cbxProtocol);
-                               b.BindEdits(SourcePort, "%i{n0x65535}", {edtSourcePort});
-                               b.BindEdits(DestPort, "%i{n0x65535}", {edtDestinationPort});
-                               b.BindEdits(MirrorGroup, "%i{n1x4}", {edtMirrorGroupID});
-                           }});
+    Binder = CreateRuleBinder(Ipv6RuleVars, {edtRuleID, edtRuleAccessID}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x14l2}", {edtRuleID});
+        b.BindEdits(AccessId, "%i{n1x128}", {edtRuleAccessID});
+        b.BindEdits(Class, "%i{n0x255}", {edtRuleClass});
+        b.BindEdits(Flowlabel, "%h", {edtRuleFlowlabel});
+        b.BindEdits(SourceIpv6, "%s{l32}", {edtRuleSrcIpv6addr});
+        b.BindEdits(DestIpv6, "%s{l32}", {edtRuleDstIpv6addr});
+        b.BindComboBox(EnablePriority, PriorityComboBox);
+        b.BindEdits(Priority, "%i{n0x7}", {PriorityEdit});
+        b.BindComboBox(ReplacePriority, ReplaceComboBox);
+        b.BindComboBox(Permit, PermitComboBox);
+        BindPortList(b, Ports, ports, PortSelector);
+        b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+        b.BindComboBox(RowStatus, RowComboBox);
+        b.BindEdits(TimeRange, "%s", {edtTimeRange});
+        b.BindComboBox(Owner, OwnerComboBox);
+        b.BindComboBox(Protocol, cbxProtocol);
+        b.BindEdits(SourcePort, "%i{n0x65535}", {edtSourcePort});
+        b.BindEdits(DestPort, "%i{n0x65535}", {edtDestinationPort});
+        b.BindEdits(MirrorGroup, "%i{n1x4}", {edtMirrorGroupID});
+    });
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
         DisableControl(OwnerComboBox);
         PermitComboBoxChange();
@@ -200,11 +160,6 @@ void TIpv6RuleForm::ResetInputs() {
         if ((field.Box == cbxPriority || field.Box == cbxReplacePriority) && !field.Box->isEnabled()) continue;
         field.Box->setChecked(false);
     }
-}
-
-void TIpv6RuleForm::GetButtonClick() {
-    RefreshClick();
-    PermitComboBoxChange();
 }
 
 void TIpv6RuleForm::PermitComboBoxChange() {
@@ -244,8 +199,7 @@ void TIpv6RuleForm::UncheckButtonClick() {
 }
 
 bool TIpv6RuleForm::ValidateInputs() {
-    if (edtRuleID->text().isEmpty()) return Refuse(QStringLiteral("Rule ID must be set."), edtRuleID);
-    if (edtRuleAccessID->text().isEmpty()) return Refuse(QStringLiteral("Rule Access ID must be set."), edtRuleAccessID);
+    if (!CheckKeys(QStringLiteral("Rule ID must be set."), QStringLiteral("Rule Access ID must be set."))) return false;
     if ((cbxRuleClass->isChecked() || cbxRuleFlowlabel->isChecked()) &&
         (cbxRuleSrcIpv6addr->isChecked() || cbxRuleDstIpv6addr->isChecked()))
         return Refuse(QStringLiteral("Can not set mutex data together"), nullptr);
@@ -257,21 +211,12 @@ std::vector<int> TIpv6RuleForm::FieldSelection() const {
     return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
 }
 
-void TIpv6RuleForm::AfterWrite() { PermitComboBoxChange(); }
-
 void TIpv6RuleForm::AddButtonClick() {
-    if (!ValidateInputs()) return;
-    if (!MayAdd({edtRuleID->text(), edtRuleAccessID->text()},
-                QStringLiteral("Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them."),
-                edtRuleID))
-        return;
-    WriteRule(FieldSelection(), CreateAndGoItem);
+    if (ValidateInputs())
+        AddRule(QStringLiteral("Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them."),
+                FieldSelection());
 }
 
 void TIpv6RuleForm::EditButtonClick() {
-    QTreeWidgetItem* row = ListView1->currentItem();
-    if (!row || !ValidateInputs()) return;
-    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    if (ListView1->currentItem() && ValidateInputs()) EditRule(FieldSelection(), RowComboBox);
 }
-
-void TIpv6RuleForm::DeleteButtonClick() { DeleteRule(); }

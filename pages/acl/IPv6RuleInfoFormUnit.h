@@ -30,19 +30,16 @@ public:
     QPushButton *CheckButton, *UncheckButton;
     KySNMPRequest2Edits* Binder = nullptr;
 
-    void GetButtonClick();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
+    void AddButtonClick() override;
+    void EditButtonClick() override;
     void CheckButtonClick();
     void UncheckButtonClick();
     // The enabling by the action, the priority and the protocol.
-    void PermitComboBoxChange();
+    void PermitComboBoxChange() override;
     void cbxProtocolChange();
 
 protected:
     void ResetInputs() override;
-    void AfterWrite() override;
 
 private:
     void BuildLayout();

@@ -7,12 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 namespace {
@@ -36,17 +32,8 @@ TPktContentRuleForm::TPktContentRuleForm(QWidget* owner)
 }
 
 void TPktContentRuleForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* splitter = new QSplitter(Qt::Vertical, Client);
-    columns->addWidget(splitter, 1);
-    ListView1 = NewAclList(splitter);
-    ListView1->setMinimumHeight(160);
-
-    auto* editor = new QWidget(splitter);
-    auto* grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    TAclFieldGrid fields(grid, 10);
-    QWidget* p = editor;
+    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, true, 10);
+    QWidget* p = fields.Parent();
     fields.Add(QStringLiteral("Profile ID"), edtProfile = NewAclEdit(p, "edtProfile"));
     fields.Add(QStringLiteral("Access ID"), edtAccess = NewAclEdit(p, "edtAccess"));
     const char* const offsetCaptions[] = {"Chunk1 Offset", " Chunk2 Offset", "Chunk3 Offset", "Chunk4 Offset"};
@@ -73,27 +60,10 @@ void TPktContentRuleForm::BuildLayout() {
     RowComboBox = NewAclCombo(p, "RowComboBox");
     RowComboBox->hide();
 
-    PageControl1 = new QTabWidget(splitter);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(2, 1);
-
-    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
-    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
-    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
-    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
-    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
-    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
-    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
-                                                      UncheckButton, CloseButton});
-    connect(RefreshButton, &QPushButton::clicked, this, &TPktContentRuleForm::GetButtonClick);
-    connect(SetButton, &QPushButton::clicked, this, &TPktContentRuleForm::EditButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TPktContentRuleForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TPktContentRuleForm::DeleteButtonClick);
+    PageControl1 = AddPageControl("PageControl1");
+    AddButtonColumn(CheckButton, "CheckButton", UncheckButton, "UncheckButton");
     connect(CheckButton, &QPushButton::clicked, this, &TPktContentRuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TPktContentRuleForm::UncheckButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TPktContentRuleForm::CloseClick);
 
     using F = TAclRuleEditor::Field;
     std::vector<F> optional;
@@ -112,47 +82,36 @@ void TPktContentRuleForm::BuildLayout() {
         F{cbxEnableReplaceDscp, EnableReplComboBox, EnableReplaceDscp, true, false},
         F{cbxValue, ReplaceDSCPEdit, ReplaceDscp, true, false},
     });
-    Editor = std::make_unique<TAclRuleEditor>(
+    CreateEditor(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,
                                  ReplaceComboBox, cbxReplacePriority, EnableReplComboBox, cbxEnableReplaceDscp,
                                  ReplaceDSCPEdit, cbxValue, RxRateEdit, cbxRxRate, MirrorIDEdit, MirrorIDCheckBox},
         std::move(optional), QStringLiteral("Some checked field is empty"), false);
-    connect(PermitComboBox, &QComboBox::activated, this, &TPktContentRuleForm::PermitComboBoxChange);
-    connect(PriorityComboBox, &QComboBox::activated, this, [this] { Editor->PriorityChange(); });
-    connect(EnableReplComboBox, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
 }
 
 void TPktContentRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    KeyEdits = {edtProfile, edtAccess};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = PktContentRuleVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x14}", {edtProfile});
-                               b.BindEdits(AccessId, "%i{n1x128}", {edtAccess});
-                               for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
-                                   b.BindEdits(Chunk1Value + 2 * int(i), "%i", {ChunkValues[i]});
-                                   b.BindEdits(Chunk1 + 2 * int(i), "%s{l8}", {ChunkOffsets[i]});
-                               }
-                               b.BindComboBox(EnablePriority, PriorityComboBox);
-                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
-                               b.BindComboBox(ReplacePriority, ReplaceComboBox);
-                               b.BindComboBox(Permit, PermitComboBox);
-                               BindPortList(b, Ports, ports, PortSelector);
-                               b.BindComboBox(RowStatus, RowComboBox);
-                               b.BindComboBox(Owner, OwnerComboBox);
-                               b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
-                               b.BindEdits(TimeRange, "%s", {edtTimeRange});
-                               b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
-                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
-                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
-                           }});
+    Binder = CreateRuleBinder(PktContentRuleVars, {edtProfile, edtAccess}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x14}", {edtProfile});
+        b.BindEdits(AccessId, "%i{n1x128}", {edtAccess});
+        for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
+            b.BindEdits(Chunk1Value + 2 * int(i), "%i", {ChunkValues[i]});
+            b.BindEdits(Chunk1 + 2 * int(i), "%s{l8}", {ChunkOffsets[i]});
+        }
+        b.BindComboBox(EnablePriority, PriorityComboBox);
+        b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+        b.BindComboBox(ReplacePriority, ReplaceComboBox);
+        b.BindComboBox(Permit, PermitComboBox);
+        BindPortList(b, Ports, ports, PortSelector);
+        b.BindComboBox(RowStatus, RowComboBox);
+        b.BindComboBox(Owner, OwnerComboBox);
+        b.BindEdits(RxRate, "%i{n0x156249}", {RxRateEdit});
+        b.BindEdits(TimeRange, "%s", {edtTimeRange});
+        b.BindEdits(MirrorGroup, "%i{n1x4l1}", {MirrorIDEdit});
+        b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+        b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplaceDSCPEdit});
+    });
     // The binder enables every bound control of a selected row: the chunk numbers and the owner stay
     // read-only and the row's action decides the rest.
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
@@ -183,13 +142,6 @@ void TPktContentRuleForm::ResetInputs() {
     if (PortSelector) PortSelector->UncheckAll();
 }
 
-void TPktContentRuleForm::GetButtonClick() {
-    RefreshClick();
-    PermitComboBoxChange();
-}
-
-void TPktContentRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
-
 void TPktContentRuleForm::CheckButtonClick() { Editor->CheckAll(); }
 
 void TPktContentRuleForm::UncheckButtonClick() {
@@ -200,9 +152,8 @@ void TPktContentRuleForm::UncheckButtonClick() {
 }
 
 bool TPktContentRuleForm::CheckInputs() {
-    if (edtProfile->text().isEmpty()) return Refuse(QStringLiteral("IP Rule ID must be set."), edtProfile);
-    if (edtAccess->text().isEmpty()) return Refuse(QStringLiteral("IP Rule Access ID must be set."), edtAccess);
-    return CheckFieldsAndPorts(*PortSelector);
+    return CheckKeys(QStringLiteral("IP Rule ID must be set."), QStringLiteral("IP Rule Access ID must be set.")) &&
+           CheckFieldsAndPorts(*PortSelector);
 }
 
 std::vector<int> TPktContentRuleForm::FieldSelection() const {
@@ -210,22 +161,13 @@ std::vector<int> TPktContentRuleForm::FieldSelection() const {
     return Editor->Selection(false, ListView1->currentItem(), EnablePriority);
 }
 
-void TPktContentRuleForm::AfterWrite() { PermitComboBoxChange(); }
-
 void TPktContentRuleForm::AddButtonClick() {
-    if (!CheckInputs()) return;
-    if (!MayAdd({edtProfile->text(), edtAccess->text()},
-                QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
-                edtProfile))
-        return;
     // A ticked time range travels with the new rule as with an Edit.
-    WriteRule(FieldSelection(), CreateAndGoItem);
+    if (CheckInputs())
+        AddRule(QStringLiteral("Has already a record with the same IP Rule ID and Access ID. Please change eithor of them."),
+                FieldSelection());
 }
 
 void TPktContentRuleForm::EditButtonClick() {
-    QTreeWidgetItem* row = ListView1->currentItem();
-    if (!row || !CheckInputs()) return;
-    WriteRule(FieldSelection(), TAclRuleEditor::OwnStatusItem(RowComboBox, row, RowStatus));
+    if (ListView1->currentItem() && CheckInputs()) EditRule(FieldSelection(), RowComboBox);
 }
-
-void TPktContentRuleForm::DeleteButtonClick() { DeleteRule(); }

@@ -34,17 +34,13 @@ public:
     QPushButton *CheckButton, *UncheckButton;
     KySNMPRequest2Edits* Binder = nullptr;
 
-    void GetButtonClick();
-    void AddButtonClick();
-    void EditButtonClick();
-    void DeleteButtonClick();
+    void AddButtonClick() override;
+    void EditButtonClick() override;
     void CheckButtonClick();
     void UncheckButtonClick();
-    void PermitComboBoxChange();
 
 protected:
     void ResetInputs() override;
-    void AfterWrite() override;
 
 private:
     void BuildLayout();

@@ -6,11 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTreeWidget>
 
 namespace {
@@ -35,17 +32,8 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* owner)
 }
 
 void TUserDefinedInformationRuleForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* splitter = new QSplitter(Qt::Vertical, Client);
-    columns->addWidget(splitter, 1);
-    ListView1 = NewAclList(splitter);
-    ListView1->setMinimumHeight(140);
-
-    auto* editor = new QWidget(splitter);
-    auto* grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    TAclFieldGrid fields(grid, 7);
-    QWidget* p = editor;
+    TAclFieldGrid fields = BuildListAndEditor(ListView1, 140, true, 7);
+    QWidget* p = fields.Parent();
     fields.Add(QStringLiteral("Profile ID"), ProfileIDEdit = NewAclEdit(p, "ProfileIDEdit"));
     fields.Add(QStringLiteral("Access ID"), AccessIDEdit = NewAclEdit(p, "AccessIDEdit"));
     const char* const boxNames[] = {"cbxGroupFirst", "cbxGroupSecond", "cbxGroupThird", "cbxGroupForth", "cbxGroupFifth"};
@@ -65,24 +53,9 @@ void TUserDefinedInformationRuleForm::BuildLayout() {
     fields.Add(cbxReplaceDscp = NewAclBox(p, "cbxReplaceDscp", "Replace DSCP"), ReplDSCPEdit = NewAclEdit(p, "ReplDSCPEdit"));
     fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
     fields.Add(cbxRow = NewAclBox(p, "cbxRow", "Row Status"), RowComboBox = NewAclCombo(p, "RowComboBox"));
-    splitter->setStretchFactor(0, 1);
-
-    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
-    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
-    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
-    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
-    CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
-    UncheckButton = NewPageButton(Client, "UncheckButton", QStringLiteral("Clear Checks"));
-    CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CheckButton,
-                                                      UncheckButton, CloseButton});
-    connect(RefreshButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::GetButtonClick);
-    connect(SetButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::EditButtonClick);
-    connect(AddButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::AddButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::DeleteButtonClick);
+    AddButtonColumn(CheckButton, "CheckButton", UncheckButton, "UncheckButton");
     connect(CheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::UncheckButtonClick);
-    connect(CloseButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::CloseClick);
 
     using F = TAclRuleEditor::Field;
     std::vector<F> optional;
@@ -101,7 +74,7 @@ void TUserDefinedInformationRuleForm::BuildLayout() {
         F{cbxReplaceDscp, ReplDSCPEdit, ReplaceDscp, true, false},
         F{cbxPermit, PermitComboBox, Permit, false, false},
     });
-    Editor = std::make_unique<TAclRuleEditor>(
+    CreateEditor(
         TAclRuleEditor::Controls{.Permit = PermitComboBox,
                                  .PermitBox = cbxPermit,
                                  .EnablePriority = EnablePriComboBox,
@@ -116,31 +89,22 @@ void TUserDefinedInformationRuleForm::BuildLayout() {
                                  .DscpValueBox = cbxReplaceDscp,
                                  .CombosEnable = false},
         std::move(optional), QString(), false);
-    connect(PermitComboBox, &QComboBox::activated, this, &TUserDefinedInformationRuleForm::PermitComboBoxChange);
 }
 
 void TUserDefinedInformationRuleForm::FormCreate() {
-    KeyEdits = {ProfileIDEdit, AccessIDEdit};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = UserDefinedInformationRuleVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x255}", {ProfileIDEdit});
-                               b.BindEdits(AccessId, "%i{n1x255}", {AccessIDEdit});
-                               for (std::size_t i = 0; i < Groups.size(); ++i)
-                                   b.BindEdits(FirstGroup + int(i), "%s{l32}", {Groups[i]});
-                               b.BindComboBox(EnablePriority, EnablePriComboBox);
-                               b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
-                               b.BindComboBox(ReplacePriority, ReplPriyComboBox);
-                               b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
-                               b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplDSCPEdit});
-                               b.BindComboBox(Permit, PermitComboBox);
-                               b.BindComboBox(RowStatus, RowComboBox);
-                           }});
+    Binder = CreateRuleBinder(UserDefinedInformationRuleVars, {ProfileIDEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x255}", {ProfileIDEdit});
+        b.BindEdits(AccessId, "%i{n1x255}", {AccessIDEdit});
+        for (std::size_t i = 0; i < Groups.size(); ++i)
+            b.BindEdits(FirstGroup + int(i), "%s{l32}", {Groups[i]});
+        b.BindComboBox(EnablePriority, EnablePriComboBox);
+        b.BindEdits(Priority, "%i{n0x7l1}", {PriorityEdit});
+        b.BindComboBox(ReplacePriority, ReplPriyComboBox);
+        b.BindComboBox(EnableReplaceDscp, EnableReplComboBox);
+        b.BindEdits(ReplaceDscp, "%i{n0x63l2}", {ReplDSCPEdit});
+        b.BindComboBox(Permit, PermitComboBox);
+        b.BindComboBox(RowStatus, RowComboBox);
+    });
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool selected) {
         if (selected) {
             PermitComboBoxChange();
@@ -163,13 +127,6 @@ void TUserDefinedInformationRuleForm::ResetInputs() {
     for (QLineEdit* group : Groups) group->clear();
     UncheckButtonClick();
 }
-
-void TUserDefinedInformationRuleForm::GetButtonClick() {
-    RefreshClick();
-    PermitComboBoxChange();
-}
-
-void TUserDefinedInformationRuleForm::PermitComboBoxChange() { Editor->PermitChange(); }
 
 void TUserDefinedInformationRuleForm::CheckButtonClick() {
     for (const TAclRuleEditor::Field& field : Editor->Fields()) field.Box->setChecked(true);
@@ -204,8 +161,6 @@ bool TUserDefinedInformationRuleForm::CheckGroups() {
     return text.isEmpty() || Refuse(text, control);
 }
 
-void TUserDefinedInformationRuleForm::AfterWrite() { PermitComboBoxChange(); }
-
 void TUserDefinedInformationRuleForm::AddButtonClick() {
     if (!CheckIDs()) return;
     if (FindAclRow(ListView1, {ProfileIDEdit->text(), AccessIDEdit->text()})) {
@@ -232,5 +187,3 @@ void TUserDefinedInformationRuleForm::EditButtonClick() {
     // The status travels as the combo shows it.
     WriteRule(excluded, -1);
 }
-
-void TUserDefinedInformationRuleForm::DeleteButtonClick() { DeleteRule(); }
