@@ -5,6 +5,7 @@
 #include "DedicatedPage.h"
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
+#include "IPMcastVLANRepDstFormUnit.h"
 #include "LLDPConfigProtocolFormUnit.h"
 #include "LLDPConfigProtocolVLANFormUnit.h"
 #include "LLDPConfigVLANNameFormUnit.h"
@@ -73,4 +74,5 @@ void RegisterLayer2Pages() {
     RegisterPage<TLLDPConfigVLANNameForm>("TLLDPConfigVLANNameForm");
     RegisterPage<TLLDPLocSysDataForm>("TLLDPLocSysDataForm");
     RegisterPage<TLLDPRemoteForm>("TLLDPRemoteForm");
+    RegisterPage<TIPMcastVLANRepDstForm>("TIPMcastVLANRepDstForm");
 }

@@ -1,0 +1,123 @@
+// The IP multicast VLAN replication destination page through its menu item against the simulator.
+#include "IPMcastVLANRepDstFormUnit.h"
+#include "Layer2PageWindow.h"
+#include "StackingPortUitForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <optional>
+
+namespace {
+
+const std::string RepDst = "1.3.6.1.4.1.32473.12.71.3.5.1.";
+// The instance of a replication name and VLAN: the name length-prefixed, then the VLAN.
+std::string instance(const std::string& name, int vlan) {
+    std::string text = std::to_string(name.size());
+    for (char c : name) text += "." + std::to_string(int(static_cast<unsigned char>(c)));
+    return text + "." + std::to_string(vlan);
+}
+
+QTreeWidgetItem* entry(QTreeWidget* list, const QString& name, const QString& vlan) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(0) == name && list->topLevelItem(i)->text(1) == vlan) return list->topLevelItem(i);
+    return nullptr;
+}
+
+using McastVlanPagesTest = Layer2PageWindow;
+
+TEST_F(McastVlanPagesTest, ReplicationDestinationsAreAddedWithTheirPortsAndDeletedWithThem) {
+    ASSERT_TRUE(open());
+    withReadPage<TIPMcastVLANRepDstForm>("DestinationTable1Click", [&](TIPMcastVLANRepDstForm* page) {
+        EXPECT_EQ(page->windowTitle(), "IP Multicast VLAN Replication Destination Table: 127.0.0.1");
+        QTreeWidget* list = page->LV_IPMcastVLANRepDstEntry;
+        ASSERT_EQ(list->topLevelItemCount(), 4);
+        EXPECT_EQ(page->RowCounter->text(), "4");
+        const auto& boxes = page->PortSelector->PortCheckBoxes;
+        EXPECT_FALSE(page->DeleteButton->isEnabled());
+
+        list->setCurrentItem(entry(list, "iptv-west", "100"));
+        EXPECT_EQ(page->ED_Name->text(), "iptv-west");
+        EXPECT_FALSE(page->ED_Name->isEnabled()) << "the keys of a listed entry stay";
+        EXPECT_FALSE(page->Status->isEnabled());
+        EXPECT_FALSE(page->AddButton->isEnabled());
+        EXPECT_TRUE(boxes[12]->isChecked());
+        EXPECT_TRUE(boxes[23]->isChecked());
+        list->setCurrentItem(nullptr);
+        EXPECT_TRUE(page->ED_Name->isEnabled());
+        EXPECT_TRUE(page->ED_Name->text().isEmpty());
+        EXPECT_FALSE(boxes[12]->isChecked());
+
+        struct Case {
+            const char* name;
+            const char* vlan;
+            const char* status;
+            const char* refusal;
+        };
+        const Case refused[] = {
+            {"", "300", "createAndGo", "IP Multicast VLAN Replication Name must be set."},
+            {"cctv-yard", "", "createAndGo", "VLAN ID must be set."},
+            {"cctv-yard", "4095", "createAndGo", "Please enter a number between 1 and 4094!"},
+            {"cctv-yard", "300", "", "Status should be set to createAndGo"},
+            {"cctv-yard", "300", "active", "Status should be set to createAndGo"},
+        };
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.refusal);
+            page->ED_Name->setText(c.name);
+            page->ED_MulticastVID->setText(c.vlan);
+            page->Status->setCurrentIndex(page->Status->findText(c.status));
+            sim->clearLog();
+            MessageBoxes boxes;
+            page->AddButton->click();
+            EXPECT_EQ(boxes.Texts, QStringList{c.refusal});
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        }
+
+        page->ED_Name->setText("cctv-yard");
+        page->ED_MulticastVID->setText("300");
+        page->Status->setCurrentIndex(page->Status->findText("createAndGo"));
+        boxes[6]->setChecked(true);
+        sim->clearLog();
+        page->AddButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 5 && !page->MainBinder()->Busy; }));
+        const std::string added = instance("cctv-yard", 300);
+        auto sets = setsUnder(sim->log(), RepDst);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].size(), 2u);
+        EXPECT_TRUE(sets[0][0].starts_with("2." + added + "=0x0200"));
+        EXPECT_EQ(sets[0][1], "3." + added + "=4");
+        EXPECT_EQ(sim->value(RepDst + "3." + added), std::optional<std::string>("INTEGER 1"));
+        EXPECT_TRUE(page->ED_Name->text().isEmpty());
+        EXPECT_TRUE(page->ED_Name->isEnabled());
+
+        list->setCurrentItem(entry(list, "iptv-east", "200"));
+        sim->clearLog();
+        page->DeleteButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 4 && !page->MainBinder()->Busy; }));
+        const std::string deleted = instance("iptv-east", 200);
+        sets = setsUnder(sim->log(), RepDst);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].size(), 2u);
+        EXPECT_TRUE(sets[0][0].starts_with("2." + deleted + "=0x0c00")) << "the row's ports go with the destroy";
+        EXPECT_EQ(sets[0][1], "3." + deleted + "=6");
+        EXPECT_FALSE(sim->value(RepDst + "3." + deleted));
+        EXPECT_FALSE(entry(list, "iptv-east", "200"));
+        EXPECT_TRUE(page->ED_Name->isEnabled()) << "a new entry can be typed at once";
+
+        // A refused destroy is shown; the list is not read again.
+        list->setCurrentItem(entry(list, "cctv-lobby", "300"));
+        sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = RepDst + "3", .count = 1});
+        sim->clearLog();
+        {
+            MessageBoxes boxes;
+            page->DeleteButton->click();
+            EXPECT_TRUE(waitUntil([&] { return !boxes.Texts.isEmpty(); }));
+        }
+        ASSERT_TRUE(waitIdle(page));
+        EXPECT_TRUE(sim->value(RepDst + "3." + instance("cctv-lobby", 300)));
+        EXPECT_TRUE(ofKind(sim->log(), "GETNEXT").empty() && ofKind(sim->log(), "GETBULK").empty());
+    });
+}
+
+}  // namespace
