@@ -456,11 +456,17 @@ bool UnitPresent(const QTreeWidgetItem& row) {
 void TMainForm::BuildPanels() {
     PanelCount = 0;
     LastPanel = nullptr;
+    // Behind the waiting dialog the window is painted once with all its panels, not again for each
+    // panel added.
+    setUpdatesEnabled(false);
+    struct End {
+        TMainForm& Form;
+        ~End() {
+            Form.ComboLinksAhead.clear();
+            Form.setUpdatesEnabled(true);
+        }
+    } end{*this};
     ProbeCombosAhead();
-    struct Forget {
-        std::map<std::string, bool>& Links;
-        ~Forget() { Links.clear(); }
-    } forget{ComboLinksAhead};
     if (ST_StackMode->text() != QLatin1String("enabled")) {
         AddStandalonePanel();
         return;

@@ -6,6 +6,7 @@
 #include "KySNMPRequest2Leds.h"
 #include "Oid_device.h"
 #include "Oid_stacking.h"
+#include "PortButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,11 +19,6 @@
 #include <vector>
 
 namespace {
-
-const char* const PortButtonStyle =
-    "QToolButton { border: none; background: transparent; }"
-    "QToolButton:hover { border: 1px solid rgb(120, 190, 255); }"
-    "QToolButton:checked { border: 2px solid rgb(40, 150, 255); background: rgba(40, 150, 255, 90); }";
 
 void setWindowColour(QWidget* w, QColor colour) {
     QPalette palette = w->palette();
@@ -94,12 +90,11 @@ void TFrontPanelForm::BuildForm() {
 
     if (Model.RegistersButtons) {
         for (int n = 1; n <= Model.ButtonCount(); ++n) {
-            auto* button = new QToolButton(this);
+            auto* button = new TPortButton(this);
             button->setObjectName(QStringLiteral("SpeedButton%1").arg(n));
             button->setGeometry(Model.Buttons[n - 1]);
             button->setCheckable(true);
             button->setCursor(Qt::PointingHandCursor);
-            button->setStyleSheet(QString::fromLatin1(PortButtonStyle));
             connect(button, &QToolButton::toggled, this, [this, button](bool down) { PortButtonToggled(button, down); });
             Buttons.push_back(button);
         }

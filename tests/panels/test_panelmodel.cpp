@@ -1,5 +1,6 @@
 // The model table and the panels built from it, without an agent: ports, hints, LED bytes, geometry.
 #include "PanelForms.h"
+#include "PortButton.h"
 #include "UnitBadges.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,30 @@ TEST(PortButtons, OneButtonDownPerPanel) {
     // A second click lets it up again: no port selected.
     panel->PortButton(25)->click();
     EXPECT_FALSE(panel->PortButton(25)->isChecked());
+}
+
+TEST(PortButtons, ShowNothingOfTheirOwnUntilDownThenABlueFrameOverATint) {
+    QWidget picture;
+    picture.resize(40, 30);
+    picture.setAutoFillBackground(true);
+    QPalette palette = picture.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    picture.setPalette(palette);
+    auto* button = new TPortButton(&picture);
+    button->setCheckable(true);
+    button->setGeometry(5, 5, 20, 16);
+    const auto pixel = [&](int x, int y) { return picture.grab().toImage().pixelColor(x, y); };
+
+    EXPECT_EQ(pixel(5, 5), QColor(Qt::black));
+    EXPECT_EQ(pixel(15, 13), QColor(Qt::black));
+    button->setChecked(true);
+    // Two pixels of frame on each side, the tint inside.
+    for (const QPoint at : {QPoint(5, 5), QPoint(6, 12), QPoint(24, 20), QPoint(15, 19)})
+        EXPECT_EQ(pixel(at.x(), at.y()), QColor(40, 150, 255)) << at.x() << "," << at.y();
+    const QColor tint = pixel(15, 13);
+    EXPECT_NEAR(tint.red(), 40 * 90 / 255, 1);
+    EXPECT_NEAR(tint.green(), 150 * 90 / 255, 1);
+    EXPECT_NEAR(tint.blue(), 90, 1);
 }
 
 TEST(UnitBadgeImages, ListsHoldTheirBadgesInOrder) {
