@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -47,10 +48,18 @@ QCheckBox* NewAclBox(QWidget* parent, const char* name, const QString& caption) 
     return box;
 }
 
-QLabel* AddAclButtonColumn(QBoxLayout* columns, QWidget* parent, const std::vector<QPushButton*>& buttons) {
+QVBoxLayout* AddAclListColumn(QWidget* client, QTreeWidget* list) {
+    auto* columns = new QHBoxLayout(client);
     auto* column = new QVBoxLayout();
-    columns->addLayout(column);
-    auto* counter = new QLabel(QStringLiteral("0"), parent);
+    columns->addLayout(column, 1);
+    column->addWidget(list, 1);
+    return column;
+}
+
+QLabel* AddAclButtonColumn(QWidget* client, const std::vector<QPushButton*>& buttons) {
+    auto* column = new QVBoxLayout();
+    static_cast<QBoxLayout*>(client->layout())->addLayout(column);
+    auto* counter = new QLabel(QStringLiteral("0"), client);
     counter->setObjectName(QStringLiteral("StaticText1"));
     counter->setAlignment(Qt::AlignCenter);
     counter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -58,6 +67,10 @@ QLabel* AddAclButtonColumn(QBoxLayout* columns, QWidget* parent, const std::vect
     for (QPushButton* button : buttons) column->addWidget(button);
     column->addStretch(1);
     return counter;
+}
+
+TAclFieldGrid::TAclFieldGrid(QVBoxLayout* column, int rowsPerColumn) : Grid(new QGridLayout()), RowsPerColumn(rowsPerColumn) {
+    column->addLayout(Grid);
 }
 
 void TAclFieldGrid::Add(QWidget* caption, QWidget* control) {

@@ -17,7 +17,7 @@ constexpr int DestroyItem = 5;
 }  // namespace
 
 TAclRulePage::TAclRulePage(QWidget* owner, const TPageOptions& options, int rowStatusColumn)
-    : TDedicatedPage(owner, options), RowStatusColumn(rowStatusColumn) {}
+    : TAclTablePage(owner, options), RowStatusColumn(rowStatusColumn) {}
 
 TAclFieldGrid TAclRulePage::BuildListAndEditor(QTreeWidget*& list, int listHeight, bool fitColumns, int rowsPerColumn) {
     auto* columns = new QHBoxLayout(Client);
@@ -55,8 +55,7 @@ void TAclRulePage::AddButtonColumn(QPushButton*& checkAll, const char* checkAllN
     checkAll = NewPageButton(Client, checkAllName, QStringLiteral("Check All"));
     clearChecks = NewPageButton(Client, clearChecksName, QStringLiteral("Clear Checks"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(static_cast<QBoxLayout*>(Client->layout()), Client,
-                                    {RefreshButton, SetButton, AddButton, DeleteButton, checkAll, clearChecks, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, checkAll, clearChecks, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(SetButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
     connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
@@ -75,20 +74,6 @@ void TAclRulePage::CreateEditor(const TAclRuleEditor::Controls& controls, std::v
         connect(controls.EnableReplaceDscp, &QComboBox::activated, this, [this] { Editor->ReplaceDscpChange(); });
 }
 
-KySNMPRequest2Edits* TAclRulePage::CreateRuleBinder(const KySNMPVarDesc* table, std::vector<QWidget*> keys,
-                                                    const std::function<void(KySNMPRequest2Edits&)>& bind) {
-    KeyEdits = std::move(keys);
-    QTreeWidget* list = ListView;
-    WatchList(list);
-    return CreateBinder({.Table = table,
-                         .ItemType = MVT_UMV,
-                         .KeyCount = int(KeyEdits.size()),
-                         .Async = false,
-                         .Main = true,
-                         .List = list,
-                         .Bind = bind});
-}
-
 void TAclRulePage::GetButtonClick() {
     RefreshClick();
     PermitComboBoxChange();
@@ -100,12 +85,6 @@ bool TAclRulePage::CheckKeys(const QString& firstEmptyText, const QString& secon
     for (const auto& [key, text] : {std::pair{KeyEdits[0], firstEmptyText}, std::pair{KeyEdits[1], secondEmptyText}})
         if (static_cast<const QLineEdit*>(key)->text().isEmpty()) return Refuse(text, key);
     return true;
-}
-
-bool TAclRulePage::Refuse(const QString& text, QWidget* control) {
-    ShowMessage(text);
-    if (control && control->isEnabled()) control->setFocus();
-    return false;
 }
 
 bool TAclRulePage::CheckFieldsAndPorts(const TStackingPortUitForm& selector) {

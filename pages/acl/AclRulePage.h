@@ -2,7 +2,7 @@
 
 #include "AclControls.h"
 #include "AclRuleEditor.h"
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 #include <memory>
 
@@ -11,7 +11,7 @@ class QSplitter;
 
 // The base of the access rule pages: their frame and button column, their shared editor, and the
 // refusals and writes every rule page makes the same way.
-class TAclRulePage : public TDedicatedPage {
+class TAclRulePage : public TAclTablePage {
     Q_OBJECT
 
 public:
@@ -39,14 +39,9 @@ protected:
     // combos, where they drive their fields, enable them.
     void CreateEditor(const TAclRuleEditor::Controls& controls, std::vector<TAclRuleEditor::Field> fields,
                       const QString& emptyText, bool formsAfterEmpties);
-    // The main binder of the rule table, filling the list and keyed by the key edits.
-    KySNMPRequest2Edits* CreateRuleBinder(const KySNMPVarDesc* table, std::vector<QWidget*> keys,
-                                          const std::function<void(KySNMPRequest2Edits&)>& bind);
 
     // The two key edits must be set: the first empty one is refused with its text and takes the focus.
     bool CheckKeys(const QString& firstEmptyText, const QString& secondEmptyText);
-    // Shows an input error and moves the focus to the control while it is enabled; false.
-    bool Refuse(const QString& text, QWidget* control);
     // The editor's field checks, then a checked port of the selector: true when they pass.
     bool CheckFieldsAndPorts(const TStackingPortUitForm& selector);
     // An Add once the page's checks passed: a listed pair of the key edits (the focus on the first), then

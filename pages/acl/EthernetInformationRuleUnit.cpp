@@ -90,7 +90,7 @@ void TEthernetInformationRuleForm::BuildLayout() {
 void TEthernetInformationRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Static Ports"));
-    Binder = CreateRuleBinder(EthernetInformationRuleVars, {MaskIDEdit, AccessEdit}, [&](KySNMPRequest2Edits& b) {
+    Binder = CreateTableBinder(ListView1, EthernetInformationRuleVars, {MaskIDEdit, AccessEdit}, [&](KySNMPRequest2Edits& b) {
         b.BindEdits(MaskId, "%i{n1x14}", {MaskIDEdit});
         b.BindEdits(AccessId, "%i{n1x128}", {AccessEdit});
         b.BindEdits(Vlan, "%s{l32}", {VlanRuleEdit});

@@ -6,41 +6,28 @@
 #include "Oid_acl.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
 enum Column { MaskId, UseVlan, MaskState, SrcMask, DstMask, Use8021p, UseEthType, RowStatus, Owner, UnusedEntries };
-constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 }  // namespace
 
 TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 700, .Height = 420, .Report = TPageReport::BarePanel, .BusyText = "Get data not complet"}) {
+    : TAclTablePage(owner, {.Width = 700, .Height = 420, .Report = TPageReport::BarePanel, .BusyText = "Get data not complet"}) {
     setWindowTitle(QStringLiteral("Ethernet Mask Information"));
     BuildLayout();
     FormCreate();
 }
 
 void TEthernetMaskInformationForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* editor = new QVBoxLayout();
-    columns->addLayout(editor, 1);
     ListView1 = new QTreeWidget(Client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    editor->addWidget(ListView1, 1);
-
-    auto* grid = new QGridLayout();
-    editor->addLayout(grid);
-    TAclFieldGrid fields(grid, 5);
+    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
     QWidget* p = Client;
     fields.Add(QStringLiteral("Ethernet Mask ID"), IDEdit = NewAclEdit(p, "IDEdit"));
     fields.Add(QStringLiteral("Use VLAN"), UseVLanComBo = NewAclCombo(p, "UseVLanComBo"));
@@ -58,7 +45,7 @@ void TEthernetMaskInformationForm::BuildLayout() {
     AddButton = NewPageButton(Client, "AddBtn", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "BT_Delete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_GetClick);
     connect(AddButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::AddBtnClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_DeleteClick);
@@ -66,26 +53,18 @@ void TEthernetMaskInformationForm::BuildLayout() {
 }
 
 void TEthernetMaskInformationForm::FormCreate() {
-    KeyEdits = {IDEdit};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = EthernetMaskInformationVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 1,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(MaskId, "%i{n1x14l2}", {IDEdit});
-                               b.BindComboBox(UseVlan, UseVLanComBo);
-                               b.BindComboBox(MaskState, MacMaskStateComBo);
-                               b.BindEdits(SrcMask, "%s", {MacAddMaskSourceEdit});
-                               b.BindEdits(DstMask, "%s", {MacMaskDstEdit});
-                               b.BindComboBox(Use8021p, Use8021pComBo);
-                               b.BindComboBox(UseEthType, UseEthTypeCombo);
-                               b.BindComboBox(RowStatus, RowStatusComBo);
-                               b.BindComboBox(Owner, OwnerCombo);
-                               b.BindEdits(UnusedEntries, "%i", {EntryEdit});
-                           }});
+    Binder = CreateTableBinder(ListView1, EthernetMaskInformationVars, {IDEdit}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(MaskId, "%i{n1x14l2}", {IDEdit});
+        b.BindComboBox(UseVlan, UseVLanComBo);
+        b.BindComboBox(MaskState, MacMaskStateComBo);
+        b.BindEdits(SrcMask, "%s", {MacAddMaskSourceEdit});
+        b.BindEdits(DstMask, "%s", {MacMaskDstEdit});
+        b.BindComboBox(Use8021p, Use8021pComBo);
+        b.BindComboBox(UseEthType, UseEthTypeCombo);
+        b.BindComboBox(RowStatus, RowStatusComBo);
+        b.BindComboBox(Owner, OwnerCombo);
+        b.BindEdits(UnusedEntries, "%i", {EntryEdit});
+    });
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
         DisableControl(OwnerCombo);
         DisableControl(EntryEdit);
@@ -106,17 +85,11 @@ void TEthernetMaskInformationForm::BT_GetClick() { RefreshClick(); }
 
 bool TEthernetMaskInformationForm::CheckMacAddress(QLineEdit* edit) {
     if (edit->text().isEmpty() || IsHex(edit->text(), 12)) return true;
-    ShowMessage(QStringLiteral("Invalid MAC Address"));
-    if (edit->isEnabled()) edit->setFocus();
-    return false;
+    return Refuse(QStringLiteral("Invalid MAC Address"), edit);
 }
 
 bool TEthernetMaskInformationForm::ValidateInputs() {
-    if (IDEdit->text().isEmpty()) {
-        ShowMessage(QStringLiteral("Mask ID must be set"));
-        if (IDEdit->isEnabled()) IDEdit->setFocus();
-        return false;
-    }
+    if (IDEdit->text().isEmpty()) return Refuse(QStringLiteral("Mask ID must be set"), IDEdit);
     if (!MayWrite()) return false;
     const QString state = MacMaskStateComBo->currentText();
     if (state == "dst-mac-addr" || state == "dst-src-mac-addr")
@@ -142,16 +115,10 @@ std::vector<int> TEthernetMaskInformationForm::Exclusions() const {
 
 void TEthernetMaskInformationForm::AddBtnClick() {
     if (FindAclRow(ListView1, {IDEdit->text()})) {
-        ShowMessage(QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."));
-        if (IDEdit->isEnabled()) IDEdit->setFocus();
+        Refuse(QStringLiteral("There is already a record with the same Ethernet Mask ID. Please modified it."), IDEdit);
         return;
     }
-    if (!ValidateInputs()) return;
-    const std::vector<int> excluded = Exclusions();
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, CreateAndGoItem); });
+    if (ValidateInputs()) AddRow(Exclusions(), RowStatus);
 }
 
-void TEthernetMaskInformationForm::BT_DeleteClick() {
-    if (!ListView1->currentItem()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
-}
+void TEthernetMaskInformationForm::BT_DeleteClick() { DeleteRow(RowStatus); }

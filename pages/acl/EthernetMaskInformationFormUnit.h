@@ -1,13 +1,13 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 class QComboBox;
 class QLineEdit;
 class QTreeWidget;
 
 // "Ethernet Mask": the Ethernet access profiles, added whole and deleted whole.
-class TEthernetMaskInformationForm : public TDedicatedPage {
+class TEthernetMaskInformationForm : public TAclTablePage {
     Q_OBJECT
 
 public:

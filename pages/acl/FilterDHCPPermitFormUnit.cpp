@@ -6,8 +6,6 @@
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -23,21 +21,16 @@ constexpr int DestroyItem = 5;
 }  // namespace
 
 TFilterDHCPPermitForm::TFilterDHCPPermitForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 760, .Height = 560, .Report = TPageReport::ThroughBinder}) {
+    : TAclTablePage(owner, {.Width = 760, .Height = 560, .Report = TPageReport::ThroughBinder}) {
     setWindowTitle(QStringLiteral("DHCP Server Filter Permit Table"));
     BuildLayout();
     FormCreate();
 }
 
 void TFilterDHCPPermitForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
-    auto* grid = new QGridLayout();
-    body->addLayout(grid);
-    TAclFieldGrid fields(grid, 1);
+    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
+    TAclFieldGrid fields(body, 1);
     fields.Add(QStringLiteral("IP Address"), edtIpAddr = NewAclEdit(Client, "edtIpAddr"));
     fields.Add(QStringLiteral("MAC Address"), edtMacAddr = NewAclEdit(Client, "edtMacAddr"));
     ComboStatus = NewAclCombo(Client, "ComboStatus");
@@ -51,7 +44,7 @@ void TFilterDHCPPermitForm::BuildLayout() {
     AddButton = NewPageButton(Client, "btnAdd", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnEditClick);
     connect(AddButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnAddClick);
@@ -62,20 +55,12 @@ void TFilterDHCPPermitForm::BuildLayout() {
 void TFilterDHCPPermitForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    KeyEdits = {edtIpAddr, edtMacAddr};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = FilterDHCPPermitVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 2,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ServerIp, "%s{l16}", {edtIpAddr});
-                               b.BindEdits(ClientMac, "%s{l12}", {edtMacAddr});
-                               b.BindComboBox(Status, ComboStatus);
-                               BindPortList(b, Ports, ports, PortSelector);
-                           }});
+    Binder = CreateTableBinder(ListView1, FilterDHCPPermitVars, {edtIpAddr, edtMacAddr}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ServerIp, "%s{l16}", {edtIpAddr});
+        b.BindEdits(ClientMac, "%s{l12}", {edtMacAddr});
+        b.BindComboBox(Status, ComboStatus);
+        BindPortList(b, Ports, ports, PortSelector);
+    });
     ShowRowSelected(false);
 }
 
@@ -93,14 +78,9 @@ void TFilterDHCPPermitForm::btnGetClick() {
 }
 
 bool TFilterDHCPPermitForm::CheckInputs(const QString& portText) {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (!IsIPv4(edtIpAddr->text())) return refuse(QStringLiteral("Please input a valid IP"), edtIpAddr);
-    if (!IsHex(edtMacAddr->text(), 12)) return refuse(QStringLiteral("Invalid MAC address"), edtMacAddr);
-    if (!HasCheckedUnitPort(*PortSelector)) return refuse(portText, nullptr);
+    if (!IsIPv4(edtIpAddr->text())) return Refuse(QStringLiteral("Please input a valid IP"), edtIpAddr);
+    if (!IsHex(edtMacAddr->text(), 12)) return Refuse(QStringLiteral("Invalid MAC address"), edtMacAddr);
+    if (!HasCheckedUnitPort(*PortSelector)) return Refuse(portText, nullptr);
     return true;
 }
 

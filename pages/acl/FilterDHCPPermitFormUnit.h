@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 class QComboBox;
 class QLineEdit;
@@ -10,7 +10,7 @@ class TStackingPortUitForm;
 
 // "Permit  Table" of the DHCP server screening: per DHCP server address and client MAC address, the
 // ports where the server's packets to that client pass.
-class TFilterDHCPPermitForm : public TDedicatedPage {
+class TFilterDHCPPermitForm : public TAclTablePage {
     Q_OBJECT
 
 public:

@@ -15,14 +15,9 @@
 
 TIBPViewerPage::TIBPViewerPage(QWidget* owner, const TIBPViewerTable& table)
     : TDedicatedPage(owner, {.Width = table.Width, .Height = table.Height, .Report = TPageReport::BarePanel}) {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
-    auto* grid = new QGridLayout();
-    body->addLayout(grid);
-    TAclFieldGrid fields(grid, 3);
+    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
+    TAclFieldGrid fields(body, 3);
     for (const TIBPViewerField& field : table.Fields) {
         QWidget* control = nullptr;
         if (field.Format) {
@@ -44,7 +39,7 @@ TIBPViewerPage::TIBPViewerPage(QWidget* owner, const TIBPViewerTable& table)
     }
     RefreshButton = NewPageButton(Client, table.RefreshName, QStringLiteral("Refresh"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TIBPViewerPage::RefreshClick);
     connect(CloseButton, &QPushButton::clicked, this, &TIBPViewerPage::CloseClick);
 

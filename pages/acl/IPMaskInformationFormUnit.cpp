@@ -6,14 +6,10 @@
 #include "Oid_acl.h"
 
 #include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <set>
 
@@ -24,8 +20,6 @@ enum Column {
     UdpOption, SrcPortMask, DstPortMask, FlagBit, FlagBitMask, ProtocolIdOption, ProtocolId, ProtocolIdMask,
     RowStatus, Owner, SrcMacMask, UnusedEntries
 };
-constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 }  // namespace
 
@@ -69,24 +63,17 @@ std::vector<int> IPMaskExclusions(const TIPMaskChoice& c) {
 }
 
 TIPMaskInformationForm::TIPMaskInformationForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 792, .Height = 491, .Report = TPageReport::BarePanel}) {
+    : TAclTablePage(owner, {.Width = 792, .Height = 491, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("IP Mask Information"));
     BuildLayout();
     FormCreate();
 }
 
 void TIPMaskInformationForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* panel2 = new QVBoxLayout();
-    columns->addLayout(panel2, 1);
     ListView1 = new QTreeWidget(Client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setMinimumHeight(120);
-    panel2->addWidget(ListView1, 1);
-
-    auto* grid = new QGridLayout();
-    panel2->addLayout(grid);
-    TAclFieldGrid fields(grid, 8);
+    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 8);
     QWidget* p = Client;
     fields.Add(QStringLiteral("IP Mask ID"), IPIDEdit = NewAclEdit(p, "IPIDEdit"));
     fields.Add(QStringLiteral("Use VLAN"), VlanComboBox = NewAclCombo(p, "VlanComboBox"));
@@ -116,7 +103,7 @@ void TIPMaskInformationForm::BuildLayout() {
     AddButton = NewPageButton(Client, "BT_Add", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "BT_Delete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TIPMaskInformationForm::BT_GetClick);
     connect(AddButton, &QPushButton::clicked, this, &TIPMaskInformationForm::BT_AddClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TIPMaskInformationForm::BT_DeleteClick);
@@ -124,38 +111,30 @@ void TIPMaskInformationForm::BuildLayout() {
 }
 
 void TIPMaskInformationForm::FormCreate() {
-    KeyEdits = {IPIDEdit};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = IPMaskInformationVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 1,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x14l2}", {IPIDEdit});
-                               b.BindComboBox(UseVlan, VlanComboBox);
-                               b.BindComboBox(MaskState, IpAddMaskStateComboBox);
-                               b.BindEdits(SrcMask, "%s", {IpAddMaskSrcEdit});
-                               b.BindEdits(DstMask, "%s", {IpAddMaskDstEdit});
-                               b.BindComboBox(UseDscp, UseDSCPComBo);
-                               b.BindComboBox(ProtocolType, UseProTypeComBo);
-                               b.BindComboBox(IcmpOption, IcmpComboBox);
-                               b.BindComboBox(IgmpOption, IgmpComboBox);
-                               b.BindComboBox(TcpOption, TCPOptionComBo);
-                               b.BindComboBox(UdpOption, UDPOptionComBo);
-                               b.BindEdits(SrcPortMask, "%s", {TCPUDPSrcMaskEdit});
-                               b.BindEdits(DstPortMask, "%s", {TCPUDPDstPortMaskEdit});
-                               b.BindComboBox(FlagBit, TCPFlagBitOptionComBo);
-                               b.BindEdits(FlagBitMask, "%i", {TCPFlagBitMaskEdit});
-                               b.BindComboBox(ProtocolIdOption, ProOptionComBo);
-                               b.BindEdits(ProtocolId, "%i", {ProtoIDEdit});
-                               b.BindEdits(ProtocolIdMask, "%s", {ProIDMaskEdit});
-                               b.BindComboBox(RowStatus, RowStatusComBo);
-                               b.BindComboBox(Owner, OwnerComboBox);
-                               b.BindEdits(SrcMacMask, "%s", {SrcMacAddrMaskEdit});
-                               b.BindEdits(UnusedEntries, "%i", {EntriesEdit});
-                           }});
+    Binder = CreateTableBinder(ListView1, IPMaskInformationVars, {IPIDEdit}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x14l2}", {IPIDEdit});
+        b.BindComboBox(UseVlan, VlanComboBox);
+        b.BindComboBox(MaskState, IpAddMaskStateComboBox);
+        b.BindEdits(SrcMask, "%s", {IpAddMaskSrcEdit});
+        b.BindEdits(DstMask, "%s", {IpAddMaskDstEdit});
+        b.BindComboBox(UseDscp, UseDSCPComBo);
+        b.BindComboBox(ProtocolType, UseProTypeComBo);
+        b.BindComboBox(IcmpOption, IcmpComboBox);
+        b.BindComboBox(IgmpOption, IgmpComboBox);
+        b.BindComboBox(TcpOption, TCPOptionComBo);
+        b.BindComboBox(UdpOption, UDPOptionComBo);
+        b.BindEdits(SrcPortMask, "%s", {TCPUDPSrcMaskEdit});
+        b.BindEdits(DstPortMask, "%s", {TCPUDPDstPortMaskEdit});
+        b.BindComboBox(FlagBit, TCPFlagBitOptionComBo);
+        b.BindEdits(FlagBitMask, "%i", {TCPFlagBitMaskEdit});
+        b.BindComboBox(ProtocolIdOption, ProOptionComBo);
+        b.BindEdits(ProtocolId, "%i", {ProtoIDEdit});
+        b.BindEdits(ProtocolIdMask, "%s", {ProIDMaskEdit});
+        b.BindComboBox(RowStatus, RowStatusComBo);
+        b.BindComboBox(Owner, OwnerComboBox);
+        b.BindEdits(SrcMacMask, "%s", {SrcMacAddrMaskEdit});
+        b.BindEdits(UnusedEntries, "%i", {EntriesEdit});
+    });
     // Shown only: the binder enables every bound control with a row.
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
         for (QWidget* shown : std::initializer_list<QWidget*>{OwnerComboBox, SrcMacAddrMaskEdit, EntriesEdit})
@@ -185,26 +164,21 @@ void TIPMaskInformationForm::ResetInputs() {
 void TIPMaskInformationForm::BT_GetClick() { RefreshClick(); }
 
 bool TIPMaskInformationForm::Validate() {
-    const auto refuse = [&](const char* text, QLineEdit* edit) {
-        ShowMessage(QString::fromLatin1(text));
-        if (edit->isEnabled()) edit->setFocus();
-        return false;
-    };
     const QString state = IpAddMaskStateComboBox->currentText();
     const QString type = UseProTypeComBo->currentText();
-    if (IPIDEdit->text().isEmpty()) return refuse("IP Mask ID must be set.", IPIDEdit);
+    if (IPIDEdit->text().isEmpty()) return Refuse("IP Mask ID must be set.", IPIDEdit);
     if ((state == "src-ip-addr" || state == "dst-src-ip-addr") && !IpAddMaskSrcEdit->text().isEmpty() &&
         !IsIPv4(IpAddMaskSrcEdit->text()))
-        return refuse("Please input a valid ip", IpAddMaskSrcEdit);
+        return Refuse("Please input a valid ip", IpAddMaskSrcEdit);
     if ((state == "dst-ip-addr" || state == "dst-src-ip-addr") && !IpAddMaskDstEdit->text().isEmpty() &&
         !IsIPv4(IpAddMaskDstEdit->text()))
-        return refuse("Please input a valid ip", IpAddMaskDstEdit);
+        return Refuse("Please input a valid ip", IpAddMaskDstEdit);
     if (type == "protocolId" && ProOptionComBo->currentText() == "enable" && !ProIDMaskEdit->text().isEmpty() &&
         !IsHex(ProIDMaskEdit->text(), 8))
-        return refuse("Invalid Mask!", ProIDMaskEdit);
+        return Refuse("Invalid Mask!", ProIDMaskEdit);
     if (type == "protocolId" && !ProtoIDEdit->text().isEmpty()) {
         const int value = IntegerOr(ProtoIDEdit->text());
-        if (value < 0 || value > 255) return refuse("Please input a valid value", ProtoIDEdit);
+        if (value < 0 || value > 255) return Refuse("Please input a valid value", ProtoIDEdit);
     }
     if (type == "tcp" || type == "udp") {
         const auto uses = [&](const char* a, const char* b) {
@@ -214,13 +188,13 @@ bool TIPMaskInformationForm::Validate() {
         };
         if (uses("dst-addr", "dst-src-addr") && !TCPUDPDstPortMaskEdit->text().isEmpty() &&
             !IsHex(TCPUDPDstPortMaskEdit->text(), 4))
-            return refuse("Invalid Mask!", TCPUDPDstPortMaskEdit);
+            return Refuse("Invalid Mask!", TCPUDPDstPortMaskEdit);
         if (uses("src-addr", "dst-src-addr") && !TCPUDPSrcMaskEdit->text().isEmpty() && !IsHex(TCPUDPSrcMaskEdit->text(), 4))
-            return refuse("Invalid Mask!", TCPUDPSrcMaskEdit);
+            return Refuse("Invalid Mask!", TCPUDPSrcMaskEdit);
     }
     if (type == "tcp" && TCPFlagBitOptionComBo->currentText() == "enable" && !TCPFlagBitMaskEdit->text().isEmpty()) {
         const int value = IntegerOr(TCPFlagBitMaskEdit->text());
-        if (value < 0 || value > 63) return refuse("Please input a valid value", TCPFlagBitMaskEdit);
+        if (value < 0 || value > 63) return Refuse("Please input a valid value", TCPFlagBitMaskEdit);
     }
     return true;
 }
@@ -242,15 +216,10 @@ TIPMaskChoice TIPMaskInformationForm::Choice() const {
 void TIPMaskInformationForm::BT_AddClick() {
     if (!MayWrite() || !Validate()) return;
     if (FindAclRow(ListView1, {IPIDEdit->text()})) {
-        ShowMessage(QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."));
-        if (IPIDEdit->isEnabled()) IPIDEdit->setFocus();
+        Refuse(QStringLiteral("There is already a record with the same IP Mask ID. Please modified it."), IPIDEdit);
         return;
     }
-    const std::vector<int> excluded = IPMaskExclusions(Choice());
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, CreateAndGoItem); });
+    AddRow(IPMaskExclusions(Choice()), RowStatus);
 }
 
-void TIPMaskInformationForm::BT_DeleteClick() {
-    if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
-}
+void TIPMaskInformationForm::BT_DeleteClick() { DeleteRow(RowStatus); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ struct TIPMaskChoice {
 std::vector<int> IPMaskExclusions(const TIPMaskChoice& choice);
 
 // "IP Mask": the IPv4 access profiles, added whole and deleted whole.
-class TIPMaskInformationForm : public TDedicatedPage {
+class TIPMaskInformationForm : public TAclTablePage {
     Q_OBJECT
 
 public:

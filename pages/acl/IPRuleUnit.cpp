@@ -105,7 +105,7 @@ void TIPRuleForm::BuildLayout() {
 void TIPRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    Binder = CreateRuleBinder(IPRuleVars, {IPRuleEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
+    Binder = CreateTableBinder(ListView1, IPRuleVars, {IPRuleEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
         b.BindEdits(ProfileId, "%i{n1x14}", {IPRuleEdit});
         b.BindEdits(AccessId, "%i{n1x128}", {AccessIDEdit});
         b.BindEdits(Vlan, "%s{l32}", {VLANEdit});

@@ -6,13 +6,10 @@
 #include "Oid_acl.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -20,7 +17,6 @@ enum Column { ProfileId, MaskClass, FlowLabel, MaskState, SrcMask, DstMask, RowS
               TcpOption, UdpOption, SrcPortMask, DstPortMask };
 constexpr int DisableItem = 1;
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 void Enable(QWidget* control, bool enabled) {
     if (enabled) TBasicForm::EnableControl(control);
@@ -30,24 +26,18 @@ void Enable(QWidget* control, bool enabled) {
 }  // namespace
 
 TIPv6ProfileForm::TIPv6ProfileForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 760, .Height = 520, .Report = TPageReport::BarePanel}) {
+    : TAclTablePage(owner, {.Width = 760, .Height = 520, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("IPv6 Mask Information"));
     BuildLayout();
     FormCreate();
 }
 
 void TIPv6ProfileForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
-    auto* grid = new QGridLayout();
-    body->addLayout(grid);
+    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
     QWidget* p = Client;
     ProfileIDLabel = new QLabel(QStringLiteral("Profile ID (1-14)"), p);
     edtMaskID = NewAclEdit(p, "edtMaskID");
-    TAclFieldGrid fields(grid, 5);
     fields.Add(ProfileIDLabel, edtMaskID);
     fields.Add(QStringLiteral("Class"), cbxMaskClass = NewAclCombo(p, "cbxMaskClass"));
     fields.Add(QStringLiteral("Flow Label"), cbxMaskFlowlabel = NewAclCombo(p, "cbxMaskFlowlabel"));
@@ -69,7 +59,7 @@ void TIPv6ProfileForm::BuildLayout() {
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TIPv6ProfileForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TIPv6ProfileForm::AddButtonClick);
@@ -81,33 +71,25 @@ void TIPv6ProfileForm::BuildLayout() {
 }
 
 void TIPv6ProfileForm::FormCreate() {
-    KeyEdits = {edtMaskID};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = IPv6ProfileVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 1,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               VarCount = b.Request.VarList.GetCount();
-                               KeyCount = b.Request.VarList.KeyCount;
-                               b.BindEdits(ProfileId, "%i{n1x6l1}", {edtMaskID});
-                               ProfileIDLabel->setText(QStringLiteral("Profile ID (1-6)"));
-                               b.BindComboBox(MaskClass, cbxMaskClass);
-                               b.BindComboBox(FlowLabel, cbxMaskFlowlabel);
-                               b.BindComboBox(MaskState, cbxMaskState);
-                               b.BindEdits(SrcMask, "%s{l32}", {edtSrcMask});
-                               b.BindEdits(DstMask, "%s{l32}", {edtDstMask});
-                               b.BindComboBox(RowStatus, cbbRowStatus);
-                               b.BindComboBox(Owner, cbbOwner);
-                               b.BindEdits(Entries, "%i", {edtEntries});
-                               b.BindComboBox(ProtoType, ProtoTypeCombo);
-                               b.BindComboBox(TcpOption, TCPOptionCombo);
-                               b.BindComboBox(UdpOption, UDPOptionCombo);
-                               b.BindEdits(SrcPortMask, "%s{l4f}", {SourcePortEdit});
-                               b.BindEdits(DstPortMask, "%s{l4f}", {DstPortEdit});
-                           }});
+    Binder = CreateTableBinder(ListView1, IPv6ProfileVars, {edtMaskID}, [&](KySNMPRequest2Edits& b) {
+        VarCount = b.Request.VarList.GetCount();
+        KeyCount = b.Request.VarList.KeyCount;
+        b.BindEdits(ProfileId, "%i{n1x6l1}", {edtMaskID});
+        ProfileIDLabel->setText(QStringLiteral("Profile ID (1-6)"));
+        b.BindComboBox(MaskClass, cbxMaskClass);
+        b.BindComboBox(FlowLabel, cbxMaskFlowlabel);
+        b.BindComboBox(MaskState, cbxMaskState);
+        b.BindEdits(SrcMask, "%s{l32}", {edtSrcMask});
+        b.BindEdits(DstMask, "%s{l32}", {edtDstMask});
+        b.BindComboBox(RowStatus, cbbRowStatus);
+        b.BindComboBox(Owner, cbbOwner);
+        b.BindEdits(Entries, "%i", {edtEntries});
+        b.BindComboBox(ProtoType, ProtoTypeCombo);
+        b.BindComboBox(TcpOption, TCPOptionCombo);
+        b.BindComboBox(UdpOption, UDPOptionCombo);
+        b.BindEdits(SrcPortMask, "%s{l4f}", {SourcePortEdit});
+        b.BindEdits(DstPortMask, "%s{l4f}", {DstPortEdit});
+    });
     ValueControls = {edtMaskID, cbxMaskClass, cbxMaskFlowlabel, cbxMaskState, edtSrcMask, edtDstMask, cbbRowStatus,
                      cbbOwner, edtEntries, ProtoTypeCombo, TCPOptionCombo, UDPOptionCombo, SourcePortEdit, DstPortEdit};
     // After the binder has shown a row and enabled every bound control.
@@ -159,19 +141,14 @@ void TIPv6ProfileForm::UpdatePortControls() {
 void TIPv6ProfileForm::GetButtonClick() { RefreshClick(); }
 
 bool TIPv6ProfileForm::CheckInputs() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (edtMaskID->text().isEmpty()) return refuse(QStringLiteral("IPv6 Mask ID must be set."), edtMaskID);
+    if (edtMaskID->text().isEmpty()) return Refuse(QStringLiteral("IPv6 Mask ID must be set."), edtMaskID);
     if (FindAclRow(ListView1, {edtMaskID->text()}))
-        return refuse(QStringLiteral("There is already a record with the same IPv6 Mask ID. Please modify it."), edtMaskID);
+        return Refuse(QStringLiteral("There is already a record with the same IPv6 Mask ID. Please modify it."), edtMaskID);
     if (cbbRowStatus->currentIndex() != CreateAndGoItem)
-        return refuse(QStringLiteral("Row Status must be createAndGo."), cbbRowStatus);
+        return Refuse(QStringLiteral("Row Status must be createAndGo."), cbbRowStatus);
     // A mask that travels is whole: a short text would become a short or zero-filled value.
     for (auto [edit, digits] : {std::pair{edtSrcMask, 32}, {edtDstMask, 32}, {SourcePortEdit, 4}, {DstPortEdit, 4}})
-        if (edit->isEnabled() && !IsHex(edit->text(), digits)) return refuse(QStringLiteral("Invalid Mask!"), edit);
+        if (edit->isEnabled() && !IsHex(edit->text(), digits)) return Refuse(QStringLiteral("Invalid Mask!"), edit);
     return true;
 }
 
@@ -189,10 +166,7 @@ std::vector<int> TIPv6ProfileForm::Exclusions() const {
 
 void TIPv6ProfileForm::AddButtonClick() {
     if (!MayWrite() || !CheckInputs()) return;
-    GuardedWrite([&] { MaskedSet(Exclusions(), RowStatusIndex, CreateAndGoItem); });
+    AddRow(Exclusions(), RowStatusIndex);
 }
 
-void TIPv6ProfileForm::DeleteButtonClick() {
-    if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatusIndex), RowStatusIndex, DestroyItem); });
-}
+void TIPv6ProfileForm::DeleteButtonClick() { DeleteRow(RowStatusIndex); }

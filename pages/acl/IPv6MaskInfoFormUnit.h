@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 class QComboBox;
 class QLabel;
@@ -10,7 +10,7 @@ class QTreeWidget;
 // "IPv6 Mask": the IPv6 access profiles (traffic class, flow label, address and port masks), added whole
 // and deleted whole. A column travels only while its control is enabled and says more than "none" or
 // "other".
-class TIPv6ProfileForm : public TDedicatedPage {
+class TIPv6ProfileForm : public TAclTablePage {
     Q_OBJECT
 
 public:

@@ -113,7 +113,7 @@ void TIpv6RuleForm::BuildLayout() {
 void TIpv6RuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(pgc1, QStringLiteral("Ports"));
-    Binder = CreateRuleBinder(Ipv6RuleVars, {edtRuleID, edtRuleAccessID}, [&](KySNMPRequest2Edits& b) {
+    Binder = CreateTableBinder(ListView1, Ipv6RuleVars, {edtRuleID, edtRuleAccessID}, [&](KySNMPRequest2Edits& b) {
         b.BindEdits(ProfileId, "%i{n1x14l2}", {edtRuleID});
         b.BindEdits(AccessId, "%i{n1x128}", {edtRuleAccessID});
         b.BindEdits(Class, "%i{n0x255}", {edtRuleClass});

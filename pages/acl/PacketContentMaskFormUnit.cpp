@@ -6,13 +6,10 @@
 #include "Oid_acl.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -24,26 +21,19 @@ constexpr int StateColumn(int chunk) { return 1 + 3 * chunk; }
 constexpr int EnabledItem = 0;
 constexpr int DisabledItem = 1;
 constexpr int CreateAndGoItem = 3;
-constexpr int DestroyItem = 5;
 
 }  // namespace
 
 TPktContentMaskForm::TPktContentMaskForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 645, .Height = 459, .Report = TPageReport::BarePanel}) {
+    : TAclTablePage(owner, {.Width = 645, .Height = 459, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("Packet Content Mask"));
     BuildLayout();
     FormCreate();
 }
 
 void TPktContentMaskForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
-    auto* grid = new QGridLayout();
-    body->addLayout(grid);
-    TAclFieldGrid fields(grid, 5);
+    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
     QWidget* p = Client;
     fields.Add(QStringLiteral("Profile ID"), edtProfileID = NewAclEdit(p, "edtProfileID"));
     for (int chunk = 0; chunk < 4; ++chunk) {
@@ -61,7 +51,7 @@ void TPktContentMaskForm::BuildLayout() {
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TPktContentMaskForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TPktContentMaskForm::AddButtonClick);
@@ -70,25 +60,17 @@ void TPktContentMaskForm::BuildLayout() {
 }
 
 void TPktContentMaskForm::FormCreate() {
-    KeyEdits = {edtProfileID};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = PktContentMaskVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 1,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(ProfileId, "%i{n1x14l2}", {edtProfileID});
-                               for (int chunk = 0; chunk < 4; ++chunk) {
-                                   b.BindComboBox(StateColumn(chunk), cbxChunkState[chunk]);
-                                   b.BindEdits(StateColumn(chunk) + 1, "%i{n0x31l2}", {edtChunkValue[chunk]});
-                                   b.BindEdits(StateColumn(chunk) + 2, "%s{l8}", {edtChunkOffset[chunk]});
-                               }
-                               b.BindComboBox(RowStatus, cbxStatus);
-                               b.BindComboBox(RowStatus + 1, cbxOwner);
-                               b.BindEdits(RowStatus + 2, "%i", {EntiesEdit});
-                           }});
+    Binder = CreateTableBinder(ListView1, PktContentMaskVars, {edtProfileID}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(ProfileId, "%i{n1x14l2}", {edtProfileID});
+        for (int chunk = 0; chunk < 4; ++chunk) {
+            b.BindComboBox(StateColumn(chunk), cbxChunkState[chunk]);
+            b.BindEdits(StateColumn(chunk) + 1, "%i{n0x31l2}", {edtChunkValue[chunk]});
+            b.BindEdits(StateColumn(chunk) + 2, "%s{l8}", {edtChunkOffset[chunk]});
+        }
+        b.BindComboBox(RowStatus, cbxStatus);
+        b.BindComboBox(RowStatus + 1, cbxOwner);
+        b.BindEdits(RowStatus + 2, "%i", {EntiesEdit});
+    });
     // After the binder has shown a row and enabled every bound control: owner and entries only show.
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool) {
         DisableControl(cbxOwner);
@@ -119,24 +101,19 @@ bool TPktContentMaskForm::IsHexText(const QString& text) {
 }
 
 bool TPktContentMaskForm::CheckInputs() {
-    const auto refuse = [&](const QString& text, QWidget* control) {
-        ShowMessage(text);
-        if (control && control->isEnabled()) control->setFocus();
-        return false;
-    };
-    if (edtProfileID->text().isEmpty()) return refuse(QStringLiteral("Profile ID must be set."), edtProfileID);
+    if (edtProfileID->text().isEmpty()) return Refuse(QStringLiteral("Profile ID must be set."), edtProfileID);
     for (int chunk = 0; chunk < 4; ++chunk) {
         if (cbxChunkState[chunk]->currentIndex() != EnabledItem) continue;
         const QString n = QString::number(chunk + 1);
         if (edtChunkValue[chunk]->text().isEmpty())
-            return refuse("Please specify Chunk" + n + " Value!", edtChunkValue[chunk]);
+            return Refuse("Please specify Chunk" + n + " Value!", edtChunkValue[chunk]);
         if (edtChunkOffset[chunk]->text().isEmpty())
-            return refuse("Please specify Chunk" + n + " Offset!", edtChunkOffset[chunk]);
-        if (!IsHexText(edtChunkOffset[chunk]->text())) return refuse("Chunk" + n + " Offset error!", edtChunkOffset[chunk]);
+            return Refuse("Please specify Chunk" + n + " Offset!", edtChunkOffset[chunk]);
+        if (!IsHexText(edtChunkOffset[chunk]->text())) return Refuse("Chunk" + n + " Offset error!", edtChunkOffset[chunk]);
     }
     if (std::all_of(cbxChunkState.begin(), cbxChunkState.end(),
                     [](const QComboBox* state) { return state->currentIndex() == DisabledItem; }))
-        return refuse(QStringLiteral("Please specify at least one Chunk!"), nullptr);
+        return Refuse(QStringLiteral("Please specify at least one Chunk!"), nullptr);
     return true;
 }
 
@@ -150,10 +127,7 @@ std::vector<int> TPktContentMaskForm::DisabledChunkColumns() const {
 
 void TPktContentMaskForm::AddButtonClick() {
     if (!MayWrite() || !CheckInputs()) return;
-    GuardedWrite([&] { MaskedSet(DisabledChunkColumns(), RowStatus, CreateAndGoItem); });
+    AddRow(DisabledChunkColumns(), RowStatus);
 }
 
-void TPktContentMaskForm::DeleteButtonClick() {
-    if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
-}
+void TPktContentMaskForm::DeleteButtonClick() { DeleteRow(RowStatus); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 #include <array>
 
@@ -10,7 +10,7 @@ class QTreeWidget;
 
 // "Packet Content Mask": profiles of up to four packet chunks (a chunk number and a four-octet mask
 // each), added whole and deleted whole.
-class TPktContentMaskForm : public TDedicatedPage {
+class TPktContentMaskForm : public TAclTablePage {
     Q_OBJECT
 
 public:

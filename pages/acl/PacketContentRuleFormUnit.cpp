@@ -92,7 +92,7 @@ void TPktContentRuleForm::BuildLayout() {
 void TPktContentRuleForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    Binder = CreateRuleBinder(PktContentRuleVars, {edtProfile, edtAccess}, [&](KySNMPRequest2Edits& b) {
+    Binder = CreateTableBinder(ListView1, PktContentRuleVars, {edtProfile, edtAccess}, [&](KySNMPRequest2Edits& b) {
         b.BindEdits(ProfileId, "%i{n1x14}", {edtProfile});
         b.BindEdits(AccessId, "%i{n1x128}", {edtAccess});
         for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {

@@ -34,11 +34,8 @@ TTimeRangeForm::TTimeRangeForm(QWidget* owner)
 }
 
 void TTimeRangeForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
+    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
 
     auto* nameRow = new QHBoxLayout();
     body->addLayout(nameRow);
@@ -77,7 +74,7 @@ void TTimeRangeForm::BuildLayout() {
     DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
     StopButton = NewPageButton(Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, StopButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, StopButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TTimeRangeForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TTimeRangeForm::btnSetClick);
     connect(AddButton, &QPushButton::clicked, this, &TTimeRangeForm::btnAddClick);

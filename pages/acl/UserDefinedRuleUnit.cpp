@@ -92,7 +92,7 @@ void TUserDefinedInformationRuleForm::BuildLayout() {
 }
 
 void TUserDefinedInformationRuleForm::FormCreate() {
-    Binder = CreateRuleBinder(UserDefinedInformationRuleVars, {ProfileIDEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
+    Binder = CreateTableBinder(ListView1, UserDefinedInformationRuleVars, {ProfileIDEdit, AccessIDEdit}, [&](KySNMPRequest2Edits& b) {
         b.BindEdits(ProfileId, "%i{n1x255}", {ProfileIDEdit});
         b.BindEdits(AccessId, "%i{n1x255}", {AccessIDEdit});
         for (std::size_t i = 0; i < Groups.size(); ++i)

@@ -7,8 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,21 +28,16 @@ const char* const GroupCaptions[] = {"Filtered Port(s) [0 to 15]", "Filtered Por
 }  // namespace
 
 TUserMaskInfoForm::TUserMaskInfoForm(QWidget* owner)
-    : TDedicatedPage(owner, {.Width = 760, .Height = 600, .Report = TPageReport::BarePanel}) {
+    : TAclTablePage(owner, {.Width = 760, .Height = 600, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("User Defined Mask Information"));
     BuildLayout();
     FormCreate();
 }
 
 void TUserMaskInfoForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
-    auto* body = new QVBoxLayout();
-    columns->addLayout(body, 1);
     ListView1 = NewAclList(Client);
-    body->addWidget(ListView1, 1);
-    auto* grid = new QGridLayout();
-    body->addLayout(grid);
-    TAclFieldGrid fields(grid, 4);
+    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
+    TAclFieldGrid fields(body, 4);
     QWidget* p = Client;
     fields.Add(QStringLiteral("Mask Entry ID"), Edit1 = NewAclEdit(p, "Edit1"));
     const char* const names[] = {"Edit5", "Edit3", "Edit4", "Edit6", "Edit7"};
@@ -62,7 +55,7 @@ void TUserMaskInfoForm::BuildLayout() {
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(columns, Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TUserMaskInfoForm::GetButtonClick);
     connect(SetButton, &QPushButton::clicked, this, &TUserMaskInfoForm::OperButtonClick);
@@ -74,21 +67,13 @@ void TUserMaskInfoForm::BuildLayout() {
 void TUserMaskInfoForm::FormCreate() {
     const std::string ports = PortNumberList();
     PortSelector = AddPortSelector(PageControl1, QStringLiteral("Ports"));
-    KeyEdits = {Edit1};
-    WatchList(ListView1);
-    Binder = CreateBinder({.Table = UserMaskInfoVars,
-                           .ItemType = MVT_UMV,
-                           .KeyCount = 1,
-                           .Async = false,
-                           .Main = true,
-                           .List = ListView1,
-                           .Bind = [&](KySNMPRequest2Edits& b) {
-                               b.BindEdits(EntryId, "%i{n1x255l3}", {Edit1});
-                               BindPortList(b, Ports, ports, PortSelector);
-                               for (std::size_t i = 0; i < Groups.size(); ++i)
-                                   b.BindEdits(FirstGroup + int(i), "%s{l32}", {Groups[i]});
-                               b.BindComboBox(RowStatus, ComboBox1);
-                           }});
+    Binder = CreateTableBinder(ListView1, UserMaskInfoVars, {Edit1}, [&](KySNMPRequest2Edits& b) {
+        b.BindEdits(EntryId, "%i{n1x255l3}", {Edit1});
+        BindPortList(b, Ports, ports, PortSelector);
+        for (std::size_t i = 0; i < Groups.size(); ++i)
+            b.BindEdits(FirstGroup + int(i), "%s{l32}", {Groups[i]});
+        b.BindComboBox(RowStatus, ComboBox1);
+    });
     ComboBox1->setCurrentIndex(CreateAndGoItem);
     ShowRowSelected(false);
 }
@@ -141,7 +126,7 @@ void TUserMaskInfoForm::AddButtonClick() {
     if (std::none_of(PortSelector->PortCheckBoxes.begin(), PortSelector->PortCheckBoxes.end(),
                      [](const QCheckBox* box) { return box->isChecked(); }))
         excluded.push_back(Ports);
-    GuardedWrite([&] { MaskedSet(excluded, RowStatus, CreateAndGoItem); });
+    AddRow(excluded, RowStatus);
 }
 
 void TUserMaskInfoForm::OperButtonClick() {
@@ -157,7 +142,4 @@ void TUserMaskInfoForm::OperButtonClick() {
     GuardedWrite([&] { MaskedSet(excluded); });
 }
 
-void TUserMaskInfoForm::DeleteButtonClick() {
-    if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
-}
+void TUserMaskInfoForm::DeleteButtonClick() { DeleteRow(RowStatus); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DedicatedPage.h"
+#include "AclTablePage.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class TStackingPortUitForm;
 
 // "User Defined Mask Information": the user-defined payload masks, each a port list and at most two of
 // five sixteen-octet offset groups.
-class TUserMaskInfoForm : public TDedicatedPage {
+class TUserMaskInfoForm : public TAclTablePage {
     Q_OBJECT
 
 public:
