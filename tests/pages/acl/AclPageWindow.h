@@ -9,6 +9,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using Sets = std::vector<std::vector<std::string>>;
+
+// Selects the row whose first cells are the keys (none: clears the selection).
+inline void selectRow(QTreeWidget* list, const std::vector<QString>& keys);
+
 class AclPageWindow : public DedicatedPageWindow {
 protected:
     template <class Page>
@@ -36,9 +41,38 @@ protected:
         if (texts) *texts = boxes.Texts;
         return setsUnder(sim->log(), entry);
     }
+
+    // The one SET a click sends, showing no message box; nothing when it sends another number of SETs.
+    std::vector<std::string> clickForOneSet(QPushButton* button, const std::string& entry) {
+        QStringList texts;
+        const Sets sets = click(button, entry, &texts);
+        EXPECT_TRUE(texts.isEmpty()) << texts.join('|').toStdString();
+        EXPECT_EQ(sets.size(), 1u);
+        return sets.size() == 1 ? sets[0] : std::vector<std::string>{};
+    }
+
+    // Delete of the listed row sends its status alone ("destroy"), and the row leaves the list and the agent.
+    template <class Page>
+    void deleteRow(Page* page, const std::vector<QString>& keys, const std::string& entry, const std::string& status,
+                   int rowsLeft) {
+        selectRow(page->ListView1, keys);
+        EXPECT_EQ(click(page->DeleteButton, entry), (Sets{{status + "=6"}}));
+        EXPECT_EQ(page->ListView1->topLevelItemCount(), rowsLeft);
+        EXPECT_FALSE(sim->value(entry + status).has_value());
+    }
 };
 
-// Selects the row whose first cells are the keys (none: clears the selection).
+// The bindings of one SET but the column's (a port list, checked apart), which goes to `taken`.
+inline std::vector<std::string> withoutColumn(std::vector<std::string> set, int column, std::string* taken = nullptr) {
+    const std::string prefix = std::to_string(column) + ".";
+    std::erase_if(set, [&](const std::string& binding) {
+        if (!binding.starts_with(prefix)) return false;
+        if (taken) *taken = binding;
+        return true;
+    });
+    return set;
+}
+
 inline void selectRow(QTreeWidget* list, const std::vector<QString>& keys) {
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = list->topLevelItem(i);
