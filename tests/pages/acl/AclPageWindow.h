@@ -11,6 +11,14 @@
 
 using Sets = std::vector<std::vector<std::string>>;
 
+// An input the page refuses: what the case fills in, and the message it shows.
+template <class Page>
+struct RefusalCase {
+    const char* name;
+    std::function<void(Page*)> fill;
+    const char* text;
+};
+
 // Selects the row whose first cells are the keys (none: clears the selection).
 inline void selectRow(QTreeWidget* list, const std::vector<QString>& keys);
 
@@ -40,6 +48,13 @@ protected:
         button->click();
         if (texts) *texts = boxes.Texts;
         return setsUnder(sim->log(), entry);
+    }
+
+    // A refused click: it shows the text alone and sends nothing.
+    void expectRefused(QPushButton* button, const std::string& entry, const QString& text) {
+        QStringList texts;
+        EXPECT_TRUE(click(button, entry, &texts).empty());
+        EXPECT_EQ(texts, QStringList{text});
     }
 
     // The one SET a click sends, showing no message box; nothing when it sends another number of SETs.

@@ -148,11 +148,7 @@ TEST_F(IPRulePageTest, EditSendsTheCheckedFieldsWithTheRowsOwnStatus) {
 
 TEST_F(IPRulePageTest, RefusalsShowTheirTextAndSendNothing) {
     ASSERT_TRUE(open());
-    struct Case {
-        const char* name;
-        std::function<void(TIPRuleForm*)> fill;
-        const char* text;
-    };
+    using Case = RefusalCase<TIPRuleForm>;
     const Case cases[] = {
         {"no rule ID", [](auto* p) { p->IPRuleEdit->clear(); }, "IP Rule ID must be set."},
         {"no access ID", [](auto* p) { p->AccessIDEdit->clear(); }, "IP Rule Access ID must be set."},
@@ -186,9 +182,7 @@ TEST_F(IPRulePageTest, RefusalsShowTheirTextAndSendNothing) {
             newRule(page, "2", "6");
             choose(page->PermitComboBox, "permit");
             c.fill(page);
-            QStringList texts;
-            EXPECT_TRUE(click(page->AddButton, Entry, &texts).empty());
-            EXPECT_EQ(texts, QStringList{c.text});
+            expectRefused(page->AddButton, Entry, c.text);
             page->UncheckButton->click();
             page->MirrorIDCheckBox->setChecked(false);
         }

@@ -148,11 +148,7 @@ TEST_F(PacketContentRulePageTest, EditSendsTheTickedFieldsWithTheRowsOwnStatus) 
 
 TEST_F(PacketContentRulePageTest, RefusalsShowTheirTextAndSendNothing) {
     ASSERT_TRUE(open());
-    struct Case {
-        const char* name;
-        std::function<void(TPktContentRuleForm*)> fill;
-        const char* text;
-    };
+    using Case = RefusalCase<TPktContentRuleForm>;
     const Case cases[] = {
         {"no profile ID", [](auto* p) { p->edtProfile->clear(); }, "IP Rule ID must be set."},
         {"no access ID", [](auto* p) { p->edtAccess->clear(); }, "IP Rule Access ID must be set."},
@@ -184,9 +180,7 @@ TEST_F(PacketContentRulePageTest, RefusalsShowTheirTextAndSendNothing) {
             SCOPED_TRACE(c.name);
             newRule(page);
             c.fill(page);
-            QStringList texts;
-            EXPECT_TRUE(click(page->AddButton, Entry, &texts).empty());
-            EXPECT_EQ(texts, QStringList{c.text});
+            expectRefused(page->AddButton, Entry, c.text);
             page->UncheckButton->click();
         }
     });

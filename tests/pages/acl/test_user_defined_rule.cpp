@@ -135,11 +135,7 @@ TEST_F(PayloadRulePageTest, EditSendsTheTickedFieldsAndATickedDestroyDeletes) {
 
 TEST_F(PayloadRulePageTest, RefusalsShowTheirTextAndSendNothing) {
     ASSERT_TRUE(open());
-    struct Case {
-        const char* name;
-        std::function<void(TUserDefinedInformationRuleForm*)> fill;
-        const char* text;
-    };
+    using Case = RefusalCase<TUserDefinedInformationRuleForm>;
     const Case cases[] = {
         {"no profile ID", [](auto* p) { p->ProfileIDEdit->clear(); }, "Profile ID must be set."},
         {"no access ID", [](auto* p) { p->AccessIDEdit->clear(); }, "Access ID must be set."},
@@ -166,9 +162,7 @@ TEST_F(PayloadRulePageTest, RefusalsShowTheirTextAndSendNothing) {
             SCOPED_TRACE(c.name);
             newRule(page);
             c.fill(page);
-            QStringList texts;
-            EXPECT_TRUE(click(page->AddButton, Entry, &texts).empty());
-            EXPECT_EQ(texts, QStringList{c.text});
+            expectRefused(page->AddButton, Entry, c.text);
             page->UncheckButton->click();
             page->RowComboBox->setCurrentText("createAndGo");
         }
