@@ -5,6 +5,7 @@
 #include "DedicatedPage.h"
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
+#include "IGMPRouterPortsUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "LLDPConfigProtocolFormUnit.h"
 #include "LLDPConfigProtocolVLANFormUnit.h"
@@ -13,6 +14,7 @@
 #include "LLDPLocSysDataFormUnit.h"
 #include "LLDPPortConfigFormUnit.h"
 #include "LLDPRemoteFormUnit.h"
+#include "MLD_SnoopingRouterPortsUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
 #include "MulticastFilterInformationFormUnit.h"
@@ -75,4 +77,6 @@ void RegisterLayer2Pages() {
     RegisterPage<TLLDPLocSysDataForm>("TLLDPLocSysDataForm");
     RegisterPage<TLLDPRemoteForm>("TLLDPRemoteForm");
     RegisterPage<TIPMcastVLANRepDstForm>("TIPMcastVLANRepDstForm");
+    RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
+    RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
 }

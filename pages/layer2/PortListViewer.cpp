@@ -3,28 +3,47 @@
 #include "PageLayout.h"
 #include "StackingPortUitForm.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TPortListViewer::TPortListViewer(QWidget* owner, const TPortListViewerLayout& layout)
-    : TDedicatedPage(owner, {.Width = layout.Width, .Height = layout.Height}), Layout(layout) {
+    : TDedicatedPage(owner, {.Width = layout.Width,
+                             .Height = layout.Height,
+                             .Guarded = layout.Guarded,
+                             .RefuseCloseWhileReading = layout.RefuseCloseWhileReading}),
+      Layout(layout) {
     TListPanel body = AddListOverPanel(Client, Layout.ListName, true);
     PortLists = body.List;
+    if (Layout.KeyTextName) {
+        auto* strip = new QHBoxLayout();
+        body.LowerLayout->addLayout(strip);
+        KeyText = NewStaticText(body.Lower, Layout.KeyTextName);
+        KeyText->setMinimumWidth(80);
+        strip->addWidget(new QLabel(QStringLiteral("VLAN ID"), body.Lower));
+        strip->addWidget(KeyText);
+        strip->addStretch(1);
+    }
     PageControl1 = new QTabWidget(body.Lower);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     body.LowerLayout->addWidget(PageControl1, 1);
     RowCounter = NewRowCounter(Client, Layout.CounterName);
     RefreshButton = NewPageButton(Client, "RefreshBtn", QStringLiteral("Refresh"));
     if (Layout.Writable) SetButton = NewPageButton(Client, "SetBtn", QStringLiteral("Set"));
+    if (Layout.Guarded) StopButton = NewPageButton(Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
     QVBoxLayout* column = AddButtonColumn(body.Columns, {RowCounter, RefreshButton});
     if (SetButton) column->insertWidget(column->count() - 1, SetButton);
+    if (StopButton) column->insertWidget(column->count() - 1, StopButton);
     column->insertWidget(column->count() - 1, CloseButton);
     connect(RefreshButton, &QPushButton::clicked, this, &TPortListViewer::RefreshBtnClick);
     if (SetButton) connect(SetButton, &QPushButton::clicked, this, &TPortListViewer::SetBtnClick);
+    if (StopButton) connect(StopButton, &QPushButton::clicked, this, &TPortListViewer::StopClick);
     connect(CloseButton, &QPushButton::clicked, this, &TPortListViewer::CloseClick);
     FormCreate();
 }
@@ -47,17 +66,30 @@ void TPortListViewer::FormCreate() {
                                 .Main = true,
                                 .List = PortLists,
                                 .Bind = [&](KySNMPRequest2Edits& binder) {
+                                    if (KeyText) binder.BindStaticText(0, KeyText);
                                     for (std::size_t i = 0; i < PortSelectors.size(); ++i)
                                         BindPortList(binder, Layout.Selectors[i].second, ports, PortSelectors[i]);
                                     binder.AutoEnable = 0;
-                                    binder.OnGetDone = [this] { FitColumnsBut(PortLists, {}); };
+                                    binder.OnGetDone = [this] { FitColumns(); };
                                 }});
     for (TStackingPortUitForm* selector : PortSelectors) selector->DisableAll();
     ShowRowSelected(false);
 }
 
+void TPortListViewer::FitColumns() {
+    // A port list's hex runs on: it keeps a width that leaves the other columns in view.
+    constexpr int PortListWidth = 160;
+    for (int column = 0; column < PortLists->columnCount(); ++column) {
+        const bool portList = std::any_of(Layout.Selectors.begin(), Layout.Selectors.end(),
+                                          [column](const auto& selector) { return selector.second == column; });
+        if (portList) PortLists->setColumnWidth(column, PortListWidth);
+        else PortLists->resizeColumnToContents(column);
+    }
+}
+
 void TPortListViewer::ResetInputs() {
     for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAll();
+    if (KeyText) KeyText->clear();
 }
 
 void TPortListViewer::SetBtnClick() {

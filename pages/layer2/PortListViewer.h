@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+class QLabel;
 class QTabWidget;
 class QTreeWidget;
 class TStackingPortUitForm;
@@ -21,6 +22,11 @@ struct TPortListViewerLayout {
     const char* CounterName;
     std::vector<std::pair<const char*, int>> Selectors;  // tab caption, column
     bool Writable;  // its writable port lists are written by Set
+    // Refresh and Set wait for the end of a read, which Stop ends; the close may wait for it too.
+    bool Guarded = false;
+    bool RefuseCloseWhileReading = false;
+    // The name of a static text showing the selected row's key under the list, or none.
+    const char* KeyTextName = nullptr;
 };
 
 // A table of port lists per VLAN, each list shown on its own tab for the selected row.
@@ -33,6 +39,7 @@ public:
     QTreeWidget* PortLists;
     QTabWidget* PageControl1;
     std::vector<TStackingPortUitForm*> PortSelectors;  // in tab order
+    QLabel* KeyText = nullptr;
     KySNMPRequest2Edits* ViewRequest = nullptr;
 
     void RefreshBtnClick() { RefreshClick(); }
@@ -43,6 +50,7 @@ protected:
 
 private:
     void FormCreate();
+    void FitColumns();
 
     const TPortListViewerLayout& Layout;
 };

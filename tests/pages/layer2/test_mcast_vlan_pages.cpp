@@ -1,11 +1,15 @@
-// The IP multicast VLAN replication destination page through its menu item against the simulator.
+// The IP multicast VLAN replication destination and snooping router port pages through their menu items
+// against the simulator.
+#include "IGMPRouterPortsUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "Layer2PageWindow.h"
 #include "StackingPortUitForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 
 #include <optional>
 
@@ -118,6 +122,71 @@ TEST_F(McastVlanPagesTest, ReplicationDestinationsAreAddedWithTheirPortsAndDelet
         EXPECT_TRUE(sim->value(RepDst + "3." + instance("cctv-lobby", 300)));
         EXPECT_TRUE(ofKind(sim->log(), "GETNEXT").empty() && ofKind(sim->log(), "GETBULK").empty());
     });
+}
+
+TEST_F(McastVlanPagesTest, RouterPortsWriteTheStaticAndForbiddenListsOfTheSelectedVlanAndShowTheLearntOnes) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        const char* table;
+        int rows;
+        const char* forbidden;  // the forbidden list sent for VLAN 20
+        bool closesWhileReading;
+    };
+    const Case cases[] = {
+        {"IGMPRouterPorts1Click", "1.3.6.1.4.1.32473.11.70.1.2.11.6.1.", 3, "4.20=0x40", true},
+        {"RouterPorts1Click", "1.3.6.1.4.1.32473.12.34.3.4.1.", 2, "4.20=0x48", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        withReadPage<TPortListViewer>(c.handler, [&](TPortListViewer* page) {
+            QTreeWidget* list = page->PortLists;
+            ASSERT_EQ(list->topLevelItemCount(), c.rows);
+            EXPECT_EQ(page->PageControl1->tabText(0), "Static Ports");
+            EXPECT_EQ(page->PageControl1->tabText(1), "Forbidden Ports");
+            EXPECT_EQ(page->PageControl1->tabText(2), "Dynamic Ports");
+            const auto& learnt = page->PortSelectors[2]->PortCheckBoxes;
+            select(list, "20");
+            EXPECT_EQ(page->KeyText->text(), "20");
+            EXPECT_TRUE(learnt[24]->isChecked());
+            EXPECT_FALSE(learnt[24]->isEnabled()) << "the learnt ports are the switch's to say";
+            EXPECT_TRUE(page->PortSelectors[0]->PortCheckBoxes[0]->isEnabled());
+            page->PortSelectors[0]->PortCheckBoxes[0]->setChecked(true);
+            page->PortSelectors[1]->PortCheckBoxes[1]->setChecked(true);
+            sim->clearLog();
+            page->SetButton->click();
+            ASSERT_TRUE(waitIdle(page));
+            const auto sets = setsUnder(sim->log(), c.table);
+            ASSERT_EQ(sets.size(), 1u);
+            ASSERT_EQ(sets[0].size(), 2u) << "the learnt ports are never sent";
+            EXPECT_TRUE(sets[0][0].starts_with("2.20=0x80"));
+            EXPECT_TRUE(sets[0][1].starts_with(c.forbidden));
+            EXPECT_EQ(list->topLevelItemCount(), c.rows) << "read again";
+
+            // Set and close while a walk runs.
+            const int slow = sim->addFault({.kind = trvtest::Fault::Delay, .oid = std::string(c.table) + "2", .delayMs = 100});
+            page->RefreshButton->click();
+            ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() > 0; }));
+            list->setCurrentItem(list->topLevelItem(0));
+            sim->clearLog();
+            {
+                MessageBoxes boxes;
+                page->SetButton->setEnabled(true);
+                page->SetButton->click();
+                EXPECT_EQ(boxes.Texts, QStringList{"Get data not complete"});
+            }
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+            if (!c.closesWhileReading) {
+                MessageBoxes boxes;
+                page->CloseButton->click();
+                EXPECT_EQ(boxes.Texts, QStringList{"Get data not complete"});
+                EXPECT_TRUE(page->isVisible());
+            }
+            sim->removeFault(slow);
+            page->StopButton->click();
+            ASSERT_TRUE(waitIdle(page));
+        });
+    }
 }
 
 }  // namespace
