@@ -7,6 +7,7 @@
 #include "GuestVlanFormUnit.h"
 #include "IGMPRouterPortsUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
+#include "ISMVLANFormUnit.h"
 #include "LLDPConfigProtocolFormUnit.h"
 #include "LLDPConfigProtocolVLANFormUnit.h"
 #include "LLDPConfigVLANNameFormUnit.h"
@@ -77,6 +78,7 @@ void RegisterLayer2Pages() {
     RegisterPage<TLLDPLocSysDataForm>("TLLDPLocSysDataForm");
     RegisterPage<TLLDPRemoteForm>("TLLDPRemoteForm");
     RegisterPage<TIPMcastVLANRepDstForm>("TIPMcastVLANRepDstForm");
+    RegisterPage<TISMVLANForm>("TISMVLANForm");
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
 }

@@ -1,7 +1,8 @@
-// The IP multicast VLAN replication destination and snooping router port pages through their menu items
+// The IGMP snooping multicast VLAN, IP multicast VLAN replication destination and snooping router port pages through their menu items
 // against the simulator.
 #include "IGMPRouterPortsUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
+#include "ISMVLANFormUnit.h"
 #include "Layer2PageWindow.h"
 #include "StackingPortUitForm.h"
 
@@ -9,8 +10,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -187,6 +190,112 @@ TEST_F(McastVlanPagesTest, RouterPortsWriteTheStaticAndForbiddenListsOfTheSelect
             ASSERT_TRUE(waitIdle(page));
         });
     }
+}
+
+TEST_F(McastVlanPagesTest, MulticastVlansAreAddedWithoutSourceAndMemberPortsChangedAndDeleted) {
+    ASSERT_TRUE(open());
+    const std::string Ism = "1.3.6.1.4.1.32473.11.70.1.2.11.7.1.";
+    withReadPage<TISMVLANForm>("IGMPMulticastVLAN1Click", [&](TISMVLANForm* page) {
+        EXPECT_EQ(page->windowTitle(), "IGMP Snooping Multicast VLAN Table: 127.0.0.1");
+        QTreeWidget* list = page->lvISMVLAN;
+        ASSERT_EQ(list->topLevelItemCount(), 3);
+        EXPECT_EQ(page->RowCounter->text(), "3");
+        EXPECT_FALSE(page->SetButton->isEnabled());
+        EXPECT_FALSE(page->cbxVLANState->isEnabled()) << "a new VLAN's state is the agent's";
+        EXPECT_EQ(page->CBoxRaplacePriority->currentText(), "false");
+        EXPECT_EQ(page->PageControl1->tabText(3), "Untagged Source Ports");
+
+        select(list, "100");
+        EXPECT_EQ(page->ED_VLANName->text(), "iptv");
+        EXPECT_FALSE(page->ED_VLANID->isEnabled());
+        EXPECT_TRUE(page->cbxVLANState->isEnabled());
+        EXPECT_EQ(page->edtSourceIP->text(), "10.90.90.21");
+        EXPECT_TRUE(page->MemberPortSelector->PortCheckBoxes[2]->isChecked());
+        EXPECT_TRUE(page->TaggedMemberSelector->PortCheckBoxes[9]->isChecked());
+
+        // A member list without ticked boxes stays as the agent has it.
+        page->MemberPortSelector->UncheckAll();
+        page->ED_VLANName->setText("iptv-hd");
+        sim->clearLog();
+        page->SetButton->click();
+        ASSERT_TRUE(waitIdle(page));
+        auto sets = setsUnder(sim->log(), Ism);
+        ASSERT_EQ(sets.size(), 1u);
+        QStringList columns;
+        for (const std::string& binding : sets[0]) columns << QString::fromStdString(binding.substr(0, binding.find('.')));
+        EXPECT_EQ(columns, QStringList({"2", "3", "5", "6", "7", "9", "8", "10", "11", "12"}));
+        EXPECT_EQ(sim->value(Ism + "2.100"), std::optional<std::string>("STRING 0x697074762d6864")  /* "iptv-hd" */);
+        EXPECT_TRUE(sim->value(Ism + "4.100")->starts_with("STRING 0x3f00"));
+        EXPECT_TRUE(page->ED_VLANID->isEnabled());
+
+        struct Case {
+            const char* vlan;
+            const char* name;
+            const char* refusal;
+        };
+        const Case refused[] = {
+            {"", "news", "Please specify VLAN ID"},
+            {"400", "", "Please specify VLAN Name"},
+            {"1", "news", "Please enter a number between 2 and 4094!"},
+            {"4095", "news", "Please enter a number between 2 and 4094!"},
+        };
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.refusal);
+            page->ED_VLANID->setText(c.vlan);
+            page->ED_VLANName->setText(c.name);
+            sim->clearLog();
+            MessageBoxes boxes;
+            page->AddButton->click();
+            EXPECT_EQ(boxes.Texts, QStringList{c.refusal});
+            ASSERT_TRUE(waitIdle(page));
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        }
+
+        // Source and member ports ticked for a new VLAN are not sent: the agent takes them only by Set.
+        page->ED_VLANID->setText("400");
+        page->ED_VLANName->setText("news");
+        page->SourcePortSelector->PortCheckBoxes[0]->setChecked(true);
+        page->MemberPortSelector->PortCheckBoxes[1]->setChecked(true);
+        page->TaggedMemberSelector->PortCheckBoxes[4]->setChecked(true);
+        page->RemapPriorityEdit->setText("4");
+        sim->clearLog();
+        page->AddButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 4 && !page->MainBinder()->Busy; }));
+        sets = setsUnder(sim->log(), Ism);
+        ASSERT_EQ(sets.size(), 1u);
+        columns.clear();
+        for (const std::string& binding : sets[0]) columns << QString::fromStdString(binding.substr(0, binding.find('.')));
+        EXPECT_EQ(columns, QStringList({"2", "5", "8", "10", "11", "12"}));
+        EXPECT_TRUE(std::find(sets[0].begin(), sets[0].end(), "8.400=4") != sets[0].end());
+        EXPECT_EQ(sim->value(Ism + "8.400"), std::optional<std::string>("INTEGER 1"));
+        EXPECT_EQ(sim->value(Ism + "11.400"), std::optional<std::string>("INTEGER 4"));
+        EXPECT_TRUE(sim->value(Ism + "5.400")->starts_with("STRING 0x08"));
+        EXPECT_TRUE(page->ED_VLANID->text().isEmpty());
+
+        select(list, "250");
+        sim->clearLog();
+        page->DeleteButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 3 && !page->MainBinder()->Busy; }));
+        sets = setsUnder(sim->log(), Ism);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0], std::vector<std::string>{"8.250=6"});
+        EXPECT_FALSE(sim->value(Ism + "8.250"));
+
+        // Writes and the close wait for a running read; Stop ends it.
+        const int slow = sim->addFault({.kind = trvtest::Fault::Delay, .oid = Ism + "2", .delayMs = 100});
+        page->RefreshButton->click();
+        sim->clearLog();
+        for (QPushButton* button : {page->AddButton, page->CloseButton}) {
+            MessageBoxes boxes;
+            button->click();
+            EXPECT_EQ(boxes.Texts, QStringList{"Get data not complete"});
+        }
+        EXPECT_TRUE(page->isVisible());
+        EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        sim->removeFault(slow);
+        page->StopButton->click();
+        ASSERT_TRUE(waitIdle(page));
+    });
 }
 
 }  // namespace
