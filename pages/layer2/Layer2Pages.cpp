@@ -6,6 +6,7 @@
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
 #include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "ISMVLANFormUnit.h"
 #include "LLDPConfigProtocolFormUnit.h"
@@ -79,6 +80,7 @@ void RegisterLayer2Pages() {
     RegisterPage<TLLDPRemoteForm>("TLLDPRemoteForm");
     RegisterPage<TIPMcastVLANRepDstForm>("TIPMcastVLANRepDstForm");
     RegisterPage<TISMVLANForm>("TISMVLANForm");
+    RegisterPage<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm");
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
 }

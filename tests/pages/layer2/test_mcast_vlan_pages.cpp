@@ -1,6 +1,7 @@
-// The IGMP snooping multicast VLAN, IP multicast VLAN replication destination and snooping router port pages through their menu items
+// The IGMP snooping static group and multicast VLAN, IP multicast VLAN replication destination and snooping router port pages through their menu items
 // against the simulator.
 #include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "ISMVLANFormUnit.h"
 #include "Layer2PageWindow.h"
@@ -294,6 +295,111 @@ TEST_F(McastVlanPagesTest, MulticastVlansAreAddedWithoutSourceAndMemberPortsChan
         EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
         sim->removeFault(slow);
         page->StopButton->click();
+        ASSERT_TRUE(waitIdle(page));
+    });
+}
+
+TEST_F(McastVlanPagesTest, StaticGroupsAreWrittenUnderTheKeysOfTheSelectedRowAndCheckTheWholeAddress) {
+    ASSERT_TRUE(open());
+    const std::string Group = "1.3.6.1.4.1.32473.11.70.1.2.11.16.1.";
+    withReadPage<TIGMPSnoopingStaticGroupForm>("StaticGroupGroup1Click", [&](TIGMPSnoopingStaticGroupForm* page) {
+        EXPECT_EQ(page->windowTitle(), "IGMP Snooping Static Group Table: 127.0.0.1");
+        QTreeWidget* list = page->LV_IGMPStaticGroupEntry;
+        ASSERT_EQ(list->topLevelItemCount(), 4);
+        EXPECT_EQ(page->RowCounter->text(), "4");
+        EXPECT_FALSE(page->SetButton->isEnabled());
+        const auto& boxes = page->PortSelector->PortCheckBoxes;
+
+        list->setCurrentItem(entry(list, "10", "239.1.1.2"));
+        EXPECT_EQ(page->RepalceIPEdit->text(), "239.1.1.2");
+        EXPECT_FALSE(page->VlanIDEdit->isEnabled()) << "Set must act on the selected row";
+        EXPECT_FALSE(page->RepalceIPEdit->isEnabled());
+        EXPECT_TRUE(boxes[2]->isChecked());
+        boxes[3]->setChecked(true);
+        sim->clearLog();
+        page->SetButton->click();
+        ASSERT_TRUE(waitIdle(page));
+        auto sets = setsUnder(sim->log(), Group);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].size(), 2u);
+        EXPECT_TRUE(sets[0][0].starts_with("3.10.239.1.1.2=0x30"));
+        EXPECT_EQ(sets[0][1], "4.10.239.1.1.2=1");
+        EXPECT_TRUE(sim->value(Group + "3.10.239.1.1.2")->starts_with("STRING 0x3000"));
+        EXPECT_TRUE(page->VlanIDEdit->isEnabled());
+
+        // Every part of the address, the last one too, follows the same rules, however long the text.
+        const std::pair<const char*, bool> addresses[] = {
+            {"224.1.1.1", true},     {"224.1.1.01", true},   {"224.0.0.0", true},    {"10.1.1.1", true},
+            {"224.001.1.1", true},   {"224.00.0.1", false},  {"224.1.1.000", false}, {"224.1.1", false},
+            {".224.1.1", false},     {"224.1.1.1.", false},  {"224.1..1", false},    {"224.1.1.256", false},
+            {"1.2.3.0004", false},   {"22412345678", false}, {"224.1.1.1a", false},  {"224.1.1.1.1", false},
+            {"239.255.255.2550", false},
+        };
+        for (const auto& [address, valid] : addresses) {
+            SCOPED_TRACE(address);
+            page->RepalceIPEdit->setText(address);
+            MessageBoxes shown;
+            EXPECT_EQ(page->CheckGroupAddress(), valid);
+            EXPECT_EQ(shown.Texts, valid ? QStringList{} : QStringList{"Please input a valid IP"});
+        }
+
+        struct Case {
+            const char* vlan;
+            const char* address;
+            QStringList refusals;
+        };
+        const Case refused[] = {
+            {"", "", {"Multicast VLAN ID need to input."}},
+            {"30", "", {"Multicast Group IP Address need to input."}},
+            {"30", "239.30.0.256", {"Please input a valid IP", "IP Address in not valid."}},
+            {"4095", "239.30.0.1", {"Please enter a number between 1 and 4094!"}},
+        };
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.refusals.join(" / ").toStdString());
+            page->VlanIDEdit->setText(c.vlan);
+            page->RepalceIPEdit->setText(c.address);
+            sim->clearLog();
+            MessageBoxes shown;
+            page->AddButton->click();
+            EXPECT_EQ(shown.Texts, c.refusals);
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        }
+
+        page->VlanIDEdit->setText("30");
+        page->RepalceIPEdit->setText("239.30.0.1");
+        boxes[0]->setChecked(true);
+        sim->clearLog();
+        page->AddButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 5 && !page->MainBinder()->Busy; }));
+        sets = setsUnder(sim->log(), Group);
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].size(), 2u);
+        EXPECT_TRUE(sets[0][0].starts_with("3.30.239.30.0.1=0x80"));
+        EXPECT_EQ(sets[0][1], "4.30.239.30.0.1=4");
+        EXPECT_EQ(sim->value(Group + "4.30.239.30.0.1"), std::optional<std::string>("INTEGER 1"));
+        EXPECT_TRUE(page->VlanIDEdit->text().isEmpty());
+
+        list->setCurrentItem(entry(list, "20", "239.20.0.10"));
+        sim->clearLog();
+        page->DeleteButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() == 4 && !page->MainBinder()->Busy; }));
+        sets = setsUnder(sim->log(), Group);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0], std::vector<std::string>{"4.20.239.20.0.10=6"});
+        EXPECT_FALSE(sim->value(Group + "4.20.239.20.0.10"));
+
+        // Writes and the close wait for a running read.
+        const int slow = sim->addFault({.kind = trvtest::Fault::Delay, .oid = Group + "3", .delayMs = 100});
+        page->RefreshButton->click();
+        sim->clearLog();
+        for (QPushButton* button : {page->AddButton, page->CloseButton}) {
+            MessageBoxes shown;
+            button->click();
+            EXPECT_EQ(shown.Texts, QStringList{"Get data not complete"});
+        }
+        EXPECT_TRUE(page->isVisible());
+        EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        sim->removeFault(slow);
         ASSERT_TRUE(waitIdle(page));
     });
 }
