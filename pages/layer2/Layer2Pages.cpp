@@ -6,6 +6,7 @@
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
 #include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
 #include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "ISMVLANFormUnit.h"
@@ -16,6 +17,7 @@
 #include "LLDPLocSysDataFormUnit.h"
 #include "LLDPPortConfigFormUnit.h"
 #include "LLDPRemoteFormUnit.h"
+#include "MLDSnoopingDataDrivenLearningGroupUnit.h"
 #include "MLD_SnoopingRouterPortsUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
@@ -81,6 +83,8 @@ void RegisterLayer2Pages() {
     RegisterPage<TIPMcastVLANRepDstForm>("TIPMcastVLANRepDstForm");
     RegisterPage<TISMVLANForm>("TISMVLANForm");
     RegisterPage<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm");
+    RegisterPage<TIGMPSnoopingDataDrivenLearingGroupForm>("TIGMPSnoopingDataDrivenLearingGroupForm");
+    RegisterPage<TMLDSnoopingDataDrivenLearingGroupForm>("TMLDSnoopingDataDrivenLearingGroupForm");
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
 }

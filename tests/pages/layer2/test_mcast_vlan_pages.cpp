@@ -1,5 +1,6 @@
-// The IGMP snooping static group and multicast VLAN, IP multicast VLAN replication destination and snooping router port pages through their menu items
+// The IGMP snooping static group and multicast VLAN, the IGMP and MLD data-driven group, IP multicast VLAN replication destination and snooping router port pages through their menu items
 // against the simulator.
+#include "DataDrivenGroupPage.h"
 #include "IGMPRouterPortsUnit.h"
 #include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
@@ -402,6 +403,92 @@ TEST_F(McastVlanPagesTest, StaticGroupsAreWrittenUnderTheKeysOfTheSelectedRowAnd
         sim->removeFault(slow);
         ASSERT_TRUE(waitIdle(page));
     });
+}
+
+TEST_F(McastVlanPagesTest, DataDrivenGroupsAreClearedOneAtATimeAndShowTheirRouterPortsLocked) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        const char* title;
+        const char* table;
+        int rows;
+        const char* vlan;
+        const char* address;   // as the list shows it
+        std::string instance;  // vlan . group
+        int routerPort;        // a box of the group's router ports
+        bool addressEnabledAtStart;
+    };
+    const Case cases[] = {
+        {"DataDrivenLearningGroupTable1Click", "IGMP Snooping Data Driven Learning Group Table: 127.0.0.1",
+         "1.3.6.1.4.1.32473.11.70.1.2.11.20.1.", 4, "10", "239.10.1.2", "10.239.10.1.2", 23, true},
+        {"DataDrivenLearningGroupTable2Click", "MLD Snooping Data Driven Learning Group Table: 127.0.0.1",
+         "1.3.6.1.4.1.32473.12.34.3.8.1.", 3, "20", "FF05000000000000000000000DB80020", "20.255.5.0.0.0.0.0.0.0.0.0.0.13.184.0.32", 8, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        withReadPage<TDataDrivenGroupPage>(c.handler, [&](TDataDrivenGroupPage* page) {
+            EXPECT_EQ(page->windowTitle(), c.title);
+            QTreeWidget* list = page->ListView1;
+            ASSERT_EQ(list->topLevelItemCount(), c.rows);
+            EXPECT_EQ(page->RowCounter->text(), QString::number(c.rows));
+            EXPECT_FALSE(page->SetButton->isEnabled());
+            EXPECT_EQ(page->edtIPAddress->isEnabled(), c.addressEnabledAtStart);
+            const auto& boxes = page->PortSelector->PortCheckBoxes;
+
+            list->setCurrentItem(entry(list, c.vlan, c.address));
+            ASSERT_TRUE(list->currentItem());
+            EXPECT_EQ(page->stVID->text(), c.vlan);
+            EXPECT_EQ(page->edtIPAddress->text(), c.address);
+            EXPECT_TRUE(page->edtIPAddress->isEnabled());
+            EXPECT_TRUE(boxes[c.routerPort]->isChecked());
+            EXPECT_FALSE(boxes[c.routerPort]->isEnabled()) << "the router ports are only shown";
+            EXPECT_TRUE(page->SetButton->isEnabled());
+
+            // Only the clear column is written, and the table is read after the answer.
+            for (const auto& [item, value] : {std::pair{"other", "1"}, std::pair{"clear", "2"}}) {
+                SCOPED_TRACE(item);
+                list->setCurrentItem(entry(list, c.vlan, c.address));
+                page->CBoxClear->setCurrentIndex(page->CBoxClear->findText(item));
+                sim->clearLog();
+                page->SetButton->click();
+                ASSERT_TRUE(waitIdle(page));
+                const auto sets = setsUnder(sim->log(), c.table);
+                ASSERT_EQ(sets.size(), 1u);
+                EXPECT_EQ(sets[0], std::vector<std::string>{"100." + c.instance + "=" + value});
+                EXPECT_EQ(sim->value(c.table + std::string("100.") + c.instance), std::optional<std::string>(std::string("INTEGER ") + value));
+                EXPECT_FALSE(ofKind(sim->log(), "GETNEXT").empty() && ofKind(sim->log(), "GETBULK").empty()) << "read again";
+                EXPECT_FALSE(page->SetButton->isEnabled());
+            }
+
+            // A refused clear is told, not swallowed.
+            list->setCurrentItem(entry(list, c.vlan, c.address));
+            sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = c.table + std::string("100"), .count = 1});
+            {
+                MessageBoxes shown;
+                page->SetButton->click();
+                EXPECT_TRUE(waitUntil([&] { return !shown.Texts.isEmpty(); }));
+            }
+            ASSERT_TRUE(waitIdle(page));
+            EXPECT_EQ(list->topLevelItemCount(), c.rows);
+
+            const int slow = sim->addFault({.kind = trvtest::Fault::Delay, .oid = c.table + std::string("3"), .delayMs = 100});
+            page->RefreshButton->click();
+            ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() > 0; }));
+            list->setCurrentItem(list->topLevelItem(0));
+            sim->clearLog();
+            for (const auto& [button, refusal] : {std::pair{page->RefreshButton, "Get data not complete!"},
+                                                  std::pair{page->SetButton, "Get data not complete"}}) {
+                MessageBoxes shown;
+                button->setEnabled(true);
+                button->click();
+                EXPECT_EQ(shown.Texts, QStringList{refusal});
+            }
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+            sim->removeFault(slow);
+            page->StopButton->click();
+            ASSERT_TRUE(waitIdle(page));
+        });
+    }
 }
 
 }  // namespace
