@@ -6,6 +6,7 @@
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
 #include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingGroupUnit.h"
 #include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
 #include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
@@ -18,6 +19,7 @@
 #include "LLDPPortConfigFormUnit.h"
 #include "LLDPRemoteFormUnit.h"
 #include "MLDSnoopingDataDrivenLearningGroupUnit.h"
+#include "MLD_SnoopingGroupUnit.h"
 #include "MLD_SnoopingRouterPortsUnit.h"
 #include "MSTPPortStateFormUnit.h"
 #include "MirrorgroupFormunit.h"
@@ -85,6 +87,8 @@ void RegisterLayer2Pages() {
     RegisterPage<TIGMPSnoopingStaticGroupForm>("TIGMPSnoopingStaticGroupForm");
     RegisterPage<TIGMPSnoopingDataDrivenLearingGroupForm>("TIGMPSnoopingDataDrivenLearingGroupForm");
     RegisterPage<TMLDSnoopingDataDrivenLearingGroupForm>("TMLDSnoopingDataDrivenLearingGroupForm");
+    RegisterPage<TIGMPSnoopingGroupForm>("TIGMPSnoopingGroupForm");
+    RegisterPage<TMLD_SnoopingGroupForm>("TMLD_SnoopingGroupForm");
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
 }

@@ -3,6 +3,7 @@
 #include "PageLayout.h"
 #include "StackingPortUitForm.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,14 +21,21 @@ TPortListViewer::TPortListViewer(QWidget* owner, const TPortListViewerLayout& la
       Layout(layout) {
     TListPanel body = AddListOverPanel(Client, Layout.ListName, true);
     PortLists = body.List;
-    if (Layout.KeyTextName) {
-        auto* strip = new QHBoxLayout();
+    if (Layout.KeyTextName || !Layout.Details.empty()) {
+        // One row a text: an IPv6 address needs the width of the page.
+        auto* strip = new QGridLayout();
         body.LowerLayout->addLayout(strip);
-        KeyText = NewStaticText(body.Lower, Layout.KeyTextName);
-        KeyText->setMinimumWidth(80);
-        strip->addWidget(new QLabel(QStringLiteral("VLAN ID"), body.Lower));
-        strip->addWidget(KeyText);
-        strip->addStretch(1);
+        const auto addText = [&](const char* name, const char* caption) {
+            QLabel* text = NewStaticText(body.Lower, name);
+            text->setMinimumWidth(80);
+            const int row = strip->rowCount();
+            strip->addWidget(new QLabel(QString::fromLatin1(caption), body.Lower), row, 0);
+            strip->addWidget(text, row, 1, Qt::AlignLeft);
+            return text;
+        };
+        if (Layout.KeyTextName) KeyText = addText(Layout.KeyTextName, "VLAN ID");
+        for (const auto& detail : Layout.Details) DetailTexts.push_back(addText(detail.Name, detail.Caption));
+        strip->setColumnStretch(1, 1);
     }
     PageControl1 = new QTabWidget(body.Lower);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -67,6 +75,8 @@ void TPortListViewer::FormCreate() {
                                 .List = PortLists,
                                 .Bind = [&](KySNMPRequest2Edits& binder) {
                                     if (KeyText) binder.BindStaticText(0, KeyText);
+                                    for (std::size_t i = 0; i < DetailTexts.size(); ++i)
+                                        binder.BindStaticText(Layout.Details[i].Column, DetailTexts[i]);
                                     for (std::size_t i = 0; i < PortSelectors.size(); ++i)
                                         BindPortList(binder, Layout.Selectors[i].second, ports, PortSelectors[i]);
                                     binder.AutoEnable = 0;
@@ -90,6 +100,7 @@ void TPortListViewer::FitColumns() {
 void TPortListViewer::ResetInputs() {
     for (TStackingPortUitForm* selector : PortSelectors) selector->UncheckAll();
     if (KeyText) KeyText->clear();
+    for (QLabel* text : DetailTexts) text->clear();
 }
 
 void TPortListViewer::SetBtnClick() {

@@ -27,6 +27,13 @@ struct TPortListViewerLayout {
     bool RefuseCloseWhileReading = false;
     // The name of a static text showing the selected row's key under the list, or none.
     const char* KeyTextName = nullptr;
+    // Static texts after it showing other columns of the selected row.
+    struct TDetailText {
+        const char* Name;
+        const char* Caption;
+        int Column;
+    };
+    std::vector<TDetailText> Details;
 };
 
 // A table of port lists per VLAN, each list shown on its own tab for the selected row.
@@ -40,6 +47,7 @@ public:
     QTabWidget* PageControl1;
     std::vector<TStackingPortUitForm*> PortSelectors;  // in tab order
     QLabel* KeyText = nullptr;
+    std::vector<QLabel*> DetailTexts;  // in the order of the layout's details
     KySNMPRequest2Edits* ViewRequest = nullptr;
 
     void RefreshBtnClick() { RefreshClick(); }

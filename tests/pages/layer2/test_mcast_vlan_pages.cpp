@@ -1,11 +1,13 @@
-// The IGMP snooping static group and multicast VLAN, the IGMP and MLD data-driven group, IP multicast VLAN replication destination and snooping router port pages through their menu items
+// The IGMP snooping static group and multicast VLAN, the IGMP and MLD data-driven group and group table, IP multicast VLAN replication destination and snooping router port pages through their menu items
 // against the simulator.
 #include "DataDrivenGroupPage.h"
 #include "IGMPRouterPortsUnit.h"
+#include "IGMPSnoopingGroupUnit.h"
 #include "IGMPSnoopingStaticGroupUnit.h"
 #include "IPMcastVLANRepDstFormUnit.h"
 #include "ISMVLANFormUnit.h"
 #include "Layer2PageWindow.h"
+#include "MLD_SnoopingGroupUnit.h"
 #include "StackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -487,6 +489,62 @@ TEST_F(McastVlanPagesTest, DataDrivenGroupsAreClearedOneAtATimeAndShowTheirRoute
             sim->removeFault(slow);
             page->StopButton->click();
             ASSERT_TRUE(waitIdle(page));
+        });
+    }
+}
+
+TEST_F(McastVlanPagesTest, GroupTablesShowGroupThenSourceAndKeepTheirPortMapsLocked) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* handler;
+        const char* title;
+        int rows;
+        QStringList headers;  // VLAN, group, source
+        const char* vlan;
+        const char* group;
+        const char* source;
+        int included;
+        int excluded;
+    };
+    const Case cases[] = {
+        {"IGMPSnoopingGroupTable1Click", "IGMP Snooping Group Table: 127.0.0.1", 4,
+         {"VLAN ID", "Group Addres", "Source Address"}, "10", "239.10.1.1", "192.168.10.5", 2, 3},
+        {"SnoopingGroupInformation1Click", "MLD Snooping Group Table: 127.0.0.1", 2,
+         {"Group VLAN ID", "Group Address", "Source Address"}, "20", "FF3E0000000000000000000080000001",
+         "20010DB8000000000000000000000007", 4, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.handler);
+        withReadPage<TPortListViewer>(c.handler, [&](TPortListViewer* page) {
+            EXPECT_EQ(page->windowTitle(), c.title);
+            QTreeWidget* list = page->PortLists;
+            ASSERT_EQ(list->topLevelItemCount(), c.rows);
+            for (int column = 0; column < 3; ++column) EXPECT_EQ(list->headerItem()->text(column), c.headers[column]);
+            ASSERT_EQ(page->DetailTexts.size(), 2u);
+            const auto& included = page->PortSelectors[0]->PortCheckBoxes;
+            const auto& excluded = page->PortSelectors[1]->PortCheckBoxes;
+            sim->clearLog();
+            for (int read = 0; read < 2; ++read) {
+                SCOPED_TRACE(read ? "after a Refresh" : "first read");
+                QTreeWidgetItem* row = nullptr;
+                for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                    QTreeWidgetItem* item = list->topLevelItem(i);
+                    if (item->text(0) == c.vlan && item->text(1) == c.group && item->text(2) == c.source) row = item;
+                }
+                ASSERT_TRUE(row);
+                list->setCurrentItem(row);
+                EXPECT_EQ(page->DetailTexts[0]->text(), c.group) << "the group caption comes first";
+                EXPECT_EQ(page->DetailTexts[1]->text(), c.source);
+                EXPECT_TRUE(included[c.included]->isChecked());
+                EXPECT_TRUE(excluded[c.excluded]->isChecked());
+                EXPECT_FALSE(included[c.included]->isEnabled()) << "the maps are the switch's, never written";
+                EXPECT_FALSE(excluded[0]->isEnabled());
+                page->RefreshButton->click();
+                ASSERT_TRUE(waitIdle(page));
+                EXPECT_TRUE(page->DetailTexts[0]->text().isEmpty());
+                EXPECT_FALSE(included[0]->isEnabled()) << "a read leaves the maps locked";
+            }
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
         });
     }
 }
