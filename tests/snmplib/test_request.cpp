@@ -595,7 +595,7 @@ TEST_F(RequestTest, MissingObjectFailsItsBindingInEveryVersionAndTheOthersKeepTh
     // Row 2 of the table has no column 3: v1 refuses the whole GET, v2c answers noSuchInstance for it.
     for (const char* version : {"v1", "v2c"}) {
         SCOPED_TRACE(version);
-        useCredentials({version, version[1] == '1' ? 0 : 1, {}, 0});
+        useCredentials({version, uint8_t(version[1] == '1' ? 0 : 1), {}, 0});
         for (const bool async : {false, true}) {
             SCOPED_TRACE(async ? "asynchronous" : "synchronous");
             auto r = request(IntegerTableVars, MVT_SV);

@@ -227,7 +227,9 @@ TEST_F(PortControlPagesTest, CoSRatesShowNoLimitAndAreWrittenOnlyInRange) {
             if (c.box || c.status) {
                 EXPECT_TRUE(sets.empty());
                 EXPECT_EQ(boxes.Texts, c.box ? QStringList{c.box} : QStringList{});
-                if (c.status) EXPECT_EQ(page->StatusPanel()->text(), c.status);
+                if (c.status) {
+                    EXPECT_EQ(page->StatusPanel()->text(), c.status);
+                }
             } else {
                 EXPECT_EQ(sets, (Sets{{"3.3.5=" + std::to_string(c.min), "4.3.5=" + std::to_string(c.max)}}));
                 EXPECT_EQ(sim->value(CoS + "4.3.5"), integer(c.max));
