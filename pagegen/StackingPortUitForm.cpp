@@ -2,6 +2,8 @@
 
 #include "PanelModel.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QScrollArea>
@@ -72,6 +74,10 @@ void TStackingPortUitForm::ShowUnit(const std::string& unitText, const std::stri
 
 void TStackingPortUitForm::UncheckAll() {
     for (QCheckBox* box : PortCheckBoxes) box->setChecked(false);
+}
+
+bool TStackingPortUitForm::AnyChecked() const {
+    return std::any_of(PortCheckBoxes.begin(), PortCheckBoxes.end(), [](const QCheckBox* box) { return box->isChecked(); });
 }
 
 void TStackingPortUitForm::EnableAll() {

@@ -46,6 +46,7 @@ public:
     // is no unit of the selector shows nothing.
     void ShowUnit(const std::string& unitText, const std::string& modelName, int portCount, bool stacked);
     void UncheckAll();
+    bool AnyChecked() const;
     void EnableAll();
     void DisableAll();
 

@@ -123,8 +123,7 @@ void TUserMaskInfoForm::AddButtonClick() {
     if (ComboBox1->currentIndex() != CreateAndGoItem) return refuse(QStringLiteral("Row State must be createAndGo."), ComboBox1);
     std::vector<int> excluded;
     if (!CheckGroupCount() || !GroupExclusions(excluded)) return;
-    if (std::none_of(PortSelector->PortCheckBoxes.begin(), PortSelector->PortCheckBoxes.end(),
-                     [](const QCheckBox* box) { return box->isChecked(); }))
+    if (!PortSelector->AnyChecked())
         excluded.push_back(Ports);
     AddRow(excluded, RowStatus);
 }

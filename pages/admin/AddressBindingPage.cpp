@@ -123,8 +123,7 @@ bool TAddressBindingPage::HexText(const QString& text, int digits) {
 }
 
 bool TAddressBindingPage::AnyPortChecked() const {
-    return std::any_of(PortSelector->PortCheckBoxes.begin(), PortSelector->PortCheckBoxes.end(),
-                       [](const QCheckBox* box) { return box->isChecked(); });
+    return PortSelector->AnyChecked();
 }
 
 bool TAddressBindingPage::CheckEntries() {

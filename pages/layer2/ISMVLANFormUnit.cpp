@@ -13,8 +13,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include <algorithm>
-
 namespace {
 
 enum Column {
@@ -25,11 +23,6 @@ constexpr int CreateAndGoItem = 3;
 constexpr int DestroyItem = 5;
 constexpr int LowestVlan = 2;
 constexpr int HighestVlan = 4094;
-
-bool AnyTicked(const TStackingPortUitForm* selector) {
-    return selector && std::any_of(selector->PortCheckBoxes.begin(), selector->PortCheckBoxes.end(),
-                                   [](const QCheckBox* box) { return box->isChecked(); });
-}
 
 }  // namespace
 
@@ -162,7 +155,7 @@ std::vector<int> TISMVLANForm::EmptyPortLists() const {
                                                                   {TagMemberPort, TaggedMemberSelector},
                                                                   {UntagSourcePorts, UntaggedSourceSelector}};
     for (const auto& [column, selector] : lists)
-        if (!AnyTicked(selector)) empty.push_back(column);
+        if (!selector || !selector->AnyChecked()) empty.push_back(column);
     return empty;
 }
 
