@@ -100,6 +100,13 @@ std::string makePortNumberList(bool stacked) {
     return list;
 }
 
+std::string standaloneModelName(const TPortSelectorDevice& device) {
+    std::string model = BaseModelName;
+    for (const TPortSelectorUnit& unit : device.Units)
+        if (unit.UnitId == "1" && FindPanelModel(unit.ModuleName)) model = unit.ModuleName;
+    return model;
+}
+
 void setupPortSelector(TStackingPortUitForm* selector, QWidget* sheet, const TPortSelectorDevice& device) {
     selector->setParent(sheet);
     if (!sheet->layout()) {
@@ -109,10 +116,7 @@ void setupPortSelector(TStackingPortUitForm* selector, QWidget* sheet, const TPo
     sheet->layout()->addWidget(selector);
     selector->show();
     if (!device.Stacked) {
-        // Unit 1's model, as the front panel shows it; the base model when the table names none.
-        std::string model = BaseModelName;
-        for (const TPortSelectorUnit& unit : device.Units)
-            if (unit.UnitId == "1" && FindPanelModel(unit.ModuleName)) model = unit.ModuleName;
+        const std::string model = standaloneModelName(device);
         selector->AddUnitPage(QStringLiteral("Unit1"), UnitPortPositions, PortsPerRow);
         selector->ShowUnit("1", model, getModelPortCount(model, false), false);
         return;

@@ -59,5 +59,8 @@ int getModelPortCount(const std::string& modelName, bool stacked);
 // The positions the port-list variable binds the check boxes to: "0,1,...,767" for a stack, "0,...,63"
 // otherwise.
 std::string makePortNumberList(bool stacked);
+// The model a single device shows: unit 1's, as the front panel shows it; the base model when the unit
+// table names none the program knows.
+std::string standaloneModelName(const TPortSelectorDevice& device);
 // Embeds the selector in the sheet and shows the device's units.
 void setupPortSelector(TStackingPortUitForm* selector, QWidget* sheet, const TPortSelectorDevice& device);

@@ -1,5 +1,7 @@
 #include "Store.h"
 
+#include <algorithm>
+
 namespace trvsim {
 namespace {
 
@@ -56,13 +58,16 @@ bool Table::validIndex(const Oid& s) const
     return pos == s.size() && !s.empty();
 }
 
-std::string Table::indexPart(const Oid& s, std::size_t part) const
+namespace {
+
+// Where one part of a well-formed index lies in its suffix, as [first, end).
+std::pair<std::size_t, std::size_t> partBounds(const std::vector<IndexKind>& index, const Oid& s, std::size_t part)
 {
     std::size_t pos = 0;
     for (std::size_t k = 0; k <= part && k < index.size(); ++k) {
         std::size_t start = pos;
         switch (index[k]) {
-        case IndexKind::Integer: ++pos; start = pos; break;
+        case IndexKind::Integer: ++pos; break;
         case IndexKind::IpAddress: takeOctets(s, pos, 4); break;
         case IndexKind::Mac: takeOctets(s, pos, 6); break;
         case IndexKind::Ipv6: takeOctets(s, pos, 16); break;
@@ -70,13 +75,26 @@ std::string Table::indexPart(const Oid& s, std::size_t part) const
         case IndexKind::Implied: pos = s.size(); break;
         case IndexKind::InetAddress: ++pos; takeLengthPrefixed(s, pos); start += 2; break;
         }
-        if (k == part) {
-            std::string octets;
-            for (std::size_t i = start; i < pos && i < s.size(); ++i) octets += static_cast<char>(s[i]);
-            return octets;
-        }
+        if (k == part) return {start, std::min(pos, s.size())};
     }
-    return {};
+    return {0, 0};
+}
+
+} // namespace
+
+std::string Table::indexPart(const Oid& s, std::size_t part) const
+{
+    if (part < index.size() && index[part] == IndexKind::Integer) return {};
+    auto [first, end] = partBounds(index, s, part);
+    std::string octets;
+    for (std::size_t i = first; i < end; ++i) octets += static_cast<char>(s[i]);
+    return octets;
+}
+
+std::uint32_t Table::indexNumber(const Oid& s, std::size_t part) const
+{
+    auto [first, end] = partBounds(index, s, part);
+    return first < end ? static_cast<std::uint32_t>(s[first]) : 0;
 }
 
 void Store::indexObjects()
@@ -191,7 +209,10 @@ std::variant<std::vector<Change>, SetError> Store::plan(const std::vector<Bindin
                 else if (auto mirror = t.mirrors.find(number); mirror != t.mirrors.end()) {
                     Value v;
                     v.type = column.type;
-                    v.octets = t.indexPart(row.index, mirror->second);
+                    if (t.index[mirror->second] == IndexKind::Integer)
+                        v.number = t.indexNumber(row.index, mirror->second);
+                    else
+                        v.octets = t.indexPart(row.index, mirror->second);
                     put(number, v);
                 } else if (column.defaultValue)
                     put(number, *column.defaultValue);

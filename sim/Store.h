@@ -38,6 +38,8 @@ struct Table {
     bool validIndex(const Oid& suffix) const;
     // The octets of one part of a well-formed index (an integer part gives none).
     std::string indexPart(const Oid& suffix, std::size_t part) const;
+    // The number an integer part of a well-formed index holds.
+    std::uint32_t indexNumber(const Oid& suffix, std::size_t part) const;
 };
 
 struct Object {

@@ -29,6 +29,7 @@
 #include "NLBMulticastFDBFormUnit.h"
 #include "PBridgeConfigFormUnit.h"
 #include "PacketStormControlFormUnit.h"
+#include "PortTrunk.h"
 #include "ProtcolVlanUnit.h"
 #include "ProtocolVLANUnit.h"
 #include "RSPANFFormUnit.h"
@@ -91,4 +92,5 @@ void RegisterLayer2Pages() {
     RegisterPage<TMLD_SnoopingGroupForm>("TMLD_SnoopingGroupForm");
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
+    RegisterPage<TPortTrunkForm>("TPortTrunkForm");
 }
