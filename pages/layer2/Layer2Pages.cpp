@@ -1,5 +1,6 @@
 #include "Layer2Pages.h"
 
+#include "AggregatorPortTableFormUnit.h"
 #include "COSBrandctrltable.h"
 #include "DVStateUnit.h"
 #include "DedicatedPage.h"
@@ -93,4 +94,5 @@ void RegisterLayer2Pages() {
     RegisterPage<TIGMPRouterPortsForm>("TIGMPRouterPortsForm");
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
     RegisterPage<TPortTrunkForm>("TPortTrunkForm");
+    RegisterPage<TAggregatorPortTableForm>("TAggregatorPortTableForm");
 }

@@ -1,4 +1,5 @@
 // The port trunk and 802.3ad aggregator port pages through their menu items against the simulator.
+#include "AggregatorPortTableFormUnit.h"
 #include "Layer2PageWindow.h"
 #include "PortTrunk.h"
 #include "StackingPortUitForm.h"
@@ -328,6 +329,112 @@ TEST_F(TrunkPagesTest, StackWithoutUnitTableReadsItOnceWhenThePageOpens) {
         });
         EXPECT_GE(unitReads, 1);
         EXPECT_GT(StackUnitCount, 0);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+const std::string AggPort = "1.3.6.1.4.1.32473.12.4.1.2.1.1.";
+
+using AggregatorPortPageTest = Layer2PageWindow;
+
+TEST_F(AggregatorPortPageTest, EditWritesTheFiveAdministrativeColumnsOfTheSelectedPort) {
+    ASSERT_TRUE(open());
+    withDialog<TAggregatorPortTableForm>("AggreatorPortTable1Click", [&](TAggregatorPortTableForm* page) {
+        EXPECT_EQ(page->windowTitle(), "802.3ad Aggregator Port Table: 127.0.0.1");
+        QTreeWidget* list = page->ListView1;
+        ASSERT_EQ(list->topLevelItemCount(), 26);
+        EXPECT_EQ(list->columnCount(), 24);
+        EXPECT_EQ(page->RowCounter->text(), "26");
+        EXPECT_EQ(page->PageControl1->tabText(0), "Actor Admin State");
+        EXPECT_EQ(page->PageControl1->tabText(2), "Partner Admin State");
+        EXPECT_FALSE(page->PageControl1->isTabVisible(1));
+        EXPECT_FALSE(page->PageControl1->isTabVisible(3));
+        EXPECT_EQ(page->CheckBoxes[1]->text(), "lacpTimeout");
+        EXPECT_TRUE(page->edtActorKey->isEnabled()) << "the inputs are open again after the read";
+        EXPECT_TRUE(page->CheckBoxes[0]->isEnabled());
+        EXPECT_FALSE(page->SetButton->isEnabled());
+
+        select(list, "25");
+        EXPECT_TRUE(page->SetButton->isEnabled());
+        EXPECT_EQ(page->edtActorKey->text(), "25");
+        EXPECT_EQ(page->edtPartnerID->text(), "000000000000");
+        EXPECT_TRUE(page->CheckBoxes[0]->isChecked()) << "lacpActivity";
+        EXPECT_FALSE(page->CheckBoxes[1]->isChecked());
+        EXPECT_TRUE(page->CheckBoxes[2]->isChecked()) << "aggregation";
+
+        page->edtActorKey->setText("30");
+        page->edtPartnerID->setText("00E0fc12Ab34");
+        page->edtPartnerKey->setText("7");
+        page->CheckBoxes[1]->setChecked(true);   // actor lacpTimeout
+        page->CheckBoxes[19]->setChecked(true);  // partner synchronisation
+        sim->clearLog();
+        page->SetButton->click();
+        ASSERT_TRUE(waitIdle(page));
+        const auto sets = setsUnder(sim->log(), AggPort);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0], (std::vector<std::string>{"4.25=30", "8.25=0x00e0fc12ab34", "10.25=7", "20.25=0xe0",
+                                                     "22.25=0x10"}));
+        EXPECT_EQ(sim->value(AggPort + "20.25"), std::optional<std::string>("STRING 0xe0"));
+        EXPECT_EQ(sim->value(AggPort + "8.25"), std::optional<std::string>("STRING 0x00e0fc12ab34"));
+        EXPECT_FALSE(ofKind(sim->log(), "GETNEXT").empty()) << "read again";
+        EXPECT_FALSE(page->SetButton->isEnabled());
+
+        // Bad input is refused before anything is sent; what was typed stays.
+        struct Case {
+            const char* partnerId;
+            const char* actorKey;
+            const char* refusal;
+        };
+        const Case refused[] = {
+            {"00-E0-FC-12-AB-34", "1", "Invalid MAC address"},
+            {"00e0.fc12.ab34", "1", "Invalid MAC address"},
+            {"", "1", "Invalid MAC address"},
+            {"00e0fc12ab3", "1", "Invalid MAC address"},
+            {"00e0fc12ab3g", "1", "Invalid MAC address"},
+            {"00e0fc12ab34", "65536", "Please enter a number between 0 and 65535!"},
+        };
+        for (const Case& c : refused) {
+            SCOPED_TRACE(c.partnerId);
+            select(list, "3");
+            page->edtPartnerID->setText(c.partnerId);
+            page->edtActorKey->setText(c.actorKey);
+            sim->clearLog();
+            MessageBoxes boxes;
+            page->SetButton->click();
+            EXPECT_EQ(boxes.Texts, QStringList{c.refusal});
+            EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+            EXPECT_EQ(page->edtPartnerID->text(), QString(c.partnerId).left(12)) << "the edit holds twelve characters";
+        }
+    });
+}
+
+TEST_F(AggregatorPortPageTest, WritesAndTheCloseWaitForTheReadWhichStopEnds) {
+    ASSERT_TRUE(open());
+    withDialog<TAggregatorPortTableForm>("AggreatorPortTable1Click", [&](TAggregatorPortTableForm* page) {
+        QTreeWidget* list = page->ListView1;
+        const int slow = sim->addFault({.kind = trvtest::Fault::Delay, .oid = AggPort + "2", .delayMs = 100});
+        page->RefreshButton->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() > 0; }));
+        EXPECT_EQ(page->DataComplete, 0);
+        list->setCurrentItem(list->topLevelItem(0));
+        sim->clearLog();
+        {
+            MessageBoxes boxes;
+            page->SetButton->setEnabled(true);
+            page->SetButton->click();
+            page->CloseButton->click();
+            EXPECT_EQ(boxes.Texts, (QStringList{"Get data not complete", "Get data not complete"}));
+        }
+        EXPECT_TRUE(page->isVisible());
+        EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+        sim->removeFault(slow);
+        page->StopButton->click();
+        ASSERT_TRUE(waitIdle(page));
+        EXPECT_LT(list->topLevelItemCount(), 26) << "the rows read before the stop stay";
+        EXPECT_TRUE(page->edtActorKey->isEnabled());
     });
 }
 
