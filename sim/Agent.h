@@ -24,7 +24,8 @@
 namespace trvsim {
 
 struct Options {
-    std::string dataFile;
+    // The data file, then variants whose tables replace the earlier files' tables at the same entry.
+    std::vector<std::string> dataFiles;
     int port = 0;
     std::string readCommunity = "tamber";
     std::string writeCommunity = "quiltry";

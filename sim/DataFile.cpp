@@ -76,6 +76,8 @@ public:
     std::vector<Table> tables;
     std::vector<Pending> instances;
     std::vector<std::pair<std::string, int>> tableWhere;
+    std::vector<int> tableLayer;  // 0 for the data file, then one per variant
+    int layer = 0;
 
     void loadFile(const std::filesystem::path& path, int depth)
     {
@@ -95,6 +97,7 @@ public:
                 } else if (tokens[0] == "@table") {
                     tableLine(tokens);
                     tableWhere.emplace_back(path.string(), number);
+                    tableLayer.push_back(layer);
                 } else if (tokens[0] == "@column") {
                     columnLine(tokens);
                 } else if (tokens[0][0] == '@') {
@@ -153,11 +156,25 @@ public:
             }
         }
         if (t.index.empty()) throw std::invalid_argument("@table needs index=...");
+        replaceEarlierTable(t.entry);
         if (t.rowStatus && t.entryStatus) throw std::invalid_argument("a table has a rowstatus or an entrystatus, not both");
         for (const Table& other : tables)
             if (isPrefix(other.entry, t.entry) || isPrefix(t.entry, other.entry))
                 throw std::invalid_argument("table overlaps table " + formatOid(other.entry));
         tables.push_back(std::move(t));
+    }
+
+    // A variant's table takes the place of an earlier file's table at the same entry, rows and all.
+    void replaceEarlierTable(const Oid& entry)
+    {
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            if (tables[i].entry != entry || tableLayer[i] >= layer) continue;
+            std::erase_if(instances, [&](const Pending& p) { return isPrefix(entry, p.oid); });
+            tables.erase(tables.begin() + static_cast<std::ptrdiff_t>(i));
+            tableWhere.erase(tableWhere.begin() + static_cast<std::ptrdiff_t>(i));
+            tableLayer.erase(tableLayer.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
     }
 
     void columnLine(const std::vector<std::string>& tokens)
@@ -235,10 +252,15 @@ public:
 
 } // namespace
 
-Store DataFile::load(const std::string& path)
+Store DataFile::load(const std::string& path) { return load(std::vector<std::string>{path}); }
+
+Store DataFile::load(const std::vector<std::string>& paths)
 {
     Loader loader;
-    loader.loadFile(path, 0);
+    for (const std::string& path : paths) {
+        loader.loadFile(path, 0);
+        ++loader.layer;
+    }
     return loader.finish();
 }
 

@@ -18,6 +18,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace trvsim {
 
@@ -32,6 +33,9 @@ public:
 class DataFile {
 public:
     static Store load(const std::string& path);
+    // The first file, then variants: a table a variant declares replaces, with all its rows, the table an
+    // earlier file declares at the same entry.
+    static Store load(const std::vector<std::string>& paths);
     // Parses one instance line ("OID TYPE VALUE") for the control interface; throws std::invalid_argument.
     static Binding parseBinding(const std::string& line);
 };

@@ -15,8 +15,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: trvsim --data FILE [--port N] [--read-community S] [--write-community S]\n"
-                         "              [--engine-id HEX] [--control PATH]\n");
+    std::fprintf(stderr, "usage: trvsim --data FILE [--data VARIANT ...] [--port N] [--read-community S]\n"
+                         "              [--write-community S] [--engine-id HEX] [--control PATH]\n");
     return 2;
 }
 
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         if (i + 1 >= argc) return usage();
         std::string value = argv[++i];
         if (arg == "--data") {
-            options.dataFile = value;
+            options.dataFiles.push_back(value);
         } else if (arg == "--port") {
             char* end = nullptr;
             long port = std::strtol(value.c_str(), &end, 10);
@@ -61,7 +61,7 @@ int main(int argc, char** argv)
             return usage();
         }
     }
-    if (options.dataFile.empty()) return usage();
+    if (options.dataFiles.empty()) return usage();
 
     // A test program that crashed cannot stop us; its runner would wait on our inherited output for ever.
     pid_t parent = getppid();
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     if (getppid() != parent) return 1;
 
     try {
-        trvsim::Agent agent(trvsim::DataFile::load(options.dataFile), options);
+        trvsim::Agent agent(trvsim::DataFile::load(options.dataFiles), options);
         return agent.run();
     } catch (const trvsim::DataError& e) {
         std::fprintf(stderr, "trvsim: %s\n", e.what());

@@ -6,6 +6,7 @@
 #include "DedicatedPage.h"
 #include "DoubleVLANUnit.h"
 #include "GuestVlanFormUnit.h"
+#include "IGMPForwordingUnit.h"
 #include "IGMPRouterPortsUnit.h"
 #include "IGMPSnoopingGroupUnit.h"
 #include "IGMPSnoopingDataDrivenLearningGroupUnit.h"
@@ -95,4 +96,5 @@ void RegisterLayer2Pages() {
     RegisterPage<TMLD_SnoopingRouterPortsForm>("TMLD_SnoopingRouterPortsForm");
     RegisterPage<TPortTrunkForm>("TPortTrunkForm");
     RegisterPage<TAggregatorPortTableForm>("TAggregatorPortTableForm");
+    RegisterPage<TIGMPForwordingForm>("TIGMPForwordingForm");
 }

@@ -223,4 +223,33 @@ TEST(SimEngineId, FixedEngineIdServesVersion3)
     EXPECT_EQ(c.get({sysDescr}).status, STAT_SUCCESS);
 }
 
+TEST(SimVariantData, VariantTableReplacesTheTableAtItsEntryWithAllItsRows)
+{
+    trvtest::isolateNetSnmp();
+    const std::string dir = std::filesystem::temp_directory_path() / ("trvsim-variant-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string entry = E + ".9.1";
+    std::ofstream(dir + "/base.txt") << "@table " << entry << " index=integer,ipaddress rowstatus=3\n"
+                                     << "@column 3 rw INTEGER\n"
+                                     << entry << ".3.10.239.1.1.1 INTEGER 1\n"
+                                     << "@table " << E << ".9.2 index=integer\n@column 2 ro INTEGER\n"
+                                     << E << ".9.2.2.1 INTEGER 7\n";
+    std::ofstream(dir + "/variant.txt") << "@table " << entry << " index=integer,ipaddress,ipaddress\n"
+                                        << "@column 4 ro STRING\n"
+                                        << entry << ".4.10.239.1.1.1.0.0.0.0 STRING 0x80\n"
+                                        << entry << ".4.20.239.1.1.2.10.0.0.5 STRING 0x40\n";
+    {
+        trvtest::SimAgent sim(dir + "/base.txt", trvtest::variantData(dir + "/variant.txt"));
+        SnmpClient c(sim.port(), SNMP_VERSION_2c, "quiltry");
+        const auto rows = c.walk(entry);
+        ASSERT_EQ(rows.size(), 2u) << "the data file's row is gone";
+        EXPECT_EQ(rows[0].oid, entry + ".4.10.239.1.1.1.0.0.0.0");
+        EXPECT_EQ(rows[1].value, "\x40");
+        EXPECT_EQ(c.walk(E + ".9.2").size(), 1u) << "other tables stay";
+        // The variant's declaration rules the table: the data file's status column is no more.
+        EXPECT_NE(c.set({{entry + ".3.10.239.1.1.9", 'i', "4"}}).errstat, 0);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 } // namespace

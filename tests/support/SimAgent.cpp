@@ -92,6 +92,8 @@ std::string LogBinding::octets() const
     return out;
 }
 
+std::vector<std::string> variantData(const std::string& file) { return {"--data", dataPath(file)}; }
+
 SimAgent::SimAgent(const std::string& dataFile, const std::vector<std::string>& extraArgs)
 {
     workDir_ = makeTempDir("trvtest-sim");

@@ -85,6 +85,10 @@ struct FaultSpec {
     int length = 0;
 };
 
+// The extra arguments that serve a variant data file (a name in sim/data or a path) over the data file:
+// each table it declares replaces the data file's table at the same entry.
+std::vector<std::string> variantData(const std::string& file);
+
 class SimAgent {
 public:
     // `dataFile` is a file name in sim/data or a path; `extraArgs` go to trvsim's command line.

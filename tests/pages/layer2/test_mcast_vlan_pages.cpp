@@ -1,6 +1,7 @@
 // The IGMP snooping static group and multicast VLAN, the IGMP and MLD data-driven group and group table, IP multicast VLAN replication destination and snooping router port pages through their menu items
 // against the simulator.
 #include "DataDrivenGroupPage.h"
+#include "IGMPForwordingUnit.h"
 #include "IGMPRouterPortsUnit.h"
 #include "IGMPSnoopingGroupUnit.h"
 #include "IGMPSnoopingStaticGroupUnit.h"
@@ -547,6 +548,45 @@ TEST_F(McastVlanPagesTest, GroupTablesShowGroupThenSourceAndKeepTheirPortMapsLoc
             EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
         });
     }
+}
+
+TEST_F(McastVlanPagesTest, ForwardingTableShowsEachGroupsPortsLockedAndNeverWrites) {
+    // The forwarding table shares its address with the multicast VLAN group table the data file serves.
+    sim = std::make_unique<trvtest::SimAgent>("menus-stack.txt", trvtest::variantData("variant-igmp-forwarding.txt"));
+    ASSERT_TRUE(open());
+    withReadPage<TIGMPForwordingForm>("IGMPForwardingTable1Click", [&](TIGMPForwordingForm* page) {
+        EXPECT_EQ(page->windowTitle(), "IGMP Snooping Forwording Table: 127.0.0.1");
+        QTreeWidget* list = page->ListView1;
+        ASSERT_EQ(list->topLevelItemCount(), 4);
+        EXPECT_EQ(page->RowCounter->text(), "4");
+        const QStringList headers = {"VLAN ID", "Group Address", "Source IP", "Port Member"};
+        for (int column = 0; column < 4; ++column) EXPECT_EQ(list->headerItem()->text(column), headers[column]);
+        EXPECT_EQ(page->PageControl1->tabText(0), "Static Ports");
+        ASSERT_TRUE(page->StopButton);
+        const auto& ports = page->PortSelectors[0]->PortCheckBoxes;
+        sim->clearLog();
+        for (int read = 0; read < 2; ++read) {
+            SCOPED_TRACE(read ? "after a Refresh" : "first read");
+            QTreeWidgetItem* row = nullptr;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                if (list->topLevelItem(i)->text(0) == "100") row = list->topLevelItem(i);
+            ASSERT_TRUE(row);
+            EXPECT_EQ(row->text(1), "232.1.1.1");
+            EXPECT_EQ(row->text(2), "192.168.10.20");
+            list->setCurrentItem(row);
+            EXPECT_EQ(page->KeyText->text(), "100");
+            EXPECT_EQ(page->DetailTexts[0]->text(), "232.1.1.1") << "the group under its own caption";
+            EXPECT_EQ(page->DetailTexts[1]->text(), "192.168.10.20");
+            EXPECT_TRUE(ports[23]->isChecked());
+            EXPECT_TRUE(ports[2 * 64 + 46]->isChecked()) << "a member on unit 3";
+            EXPECT_FALSE(ports[23]->isEnabled()) << "the ports are the switch's, never written";
+            page->RefreshButton->click();
+            ASSERT_TRUE(waitIdle(page));
+            EXPECT_TRUE(page->KeyText->text().isEmpty());
+            EXPECT_FALSE(ports[0]->isEnabled()) << "a read leaves the map locked";
+        }
+        EXPECT_TRUE(ofKind(sim->log(), "SET").empty());
+    });
 }
 
 }  // namespace
