@@ -136,8 +136,9 @@ void TPortTrunkForm::FormCreate() {
                                      binder.OnGetDone = [this] { FitColumnsBut(LV_PortTrunk, {MemberPorts, ActivePorts}); };
                                  }});
     // After the binder has copied the row into the controls.
-    KyControlEvents::onSelectItem(LV_PortTrunk, this,
-                                  [this](QTreeWidgetItem*, bool selected) { LV_PortTrunkClick(selected); });
+    KyControlEvents::onSelectItem(LV_PortTrunk, this, [this](QTreeWidgetItem* item, bool selected) {
+        if (selected) LV_PortTrunkClick(*item);
+    });
     ShowRowSelected(false);
 }
 
@@ -196,8 +197,7 @@ bool TPortTrunkForm::eventFilter(QObject* watched, QEvent* event) {
     return TDedicatedPage::eventFilter(watched, event);
 }
 
-void TPortTrunkForm::LV_PortTrunkClick(bool selected) {
-    if (!selected) return;
+void TPortTrunkForm::LV_PortTrunkClick(const QTreeWidgetItem& row) {
     MemberCount = 0;
     ActiveSelector->DisableAll();
     const int master = NumberOrMinusOne(ED_MasterPort);
@@ -210,7 +210,7 @@ void TPortTrunkForm::LV_PortTrunkClick(bool selected) {
         UnitEdit->setText(QString::number(unit));
         PortEdit->setText(master == 0 ? QStringLiteral("0") : QStringLiteral("64"));
     }
-    const QString state = LV_PortTrunk->currentItem()->text(TrunkState);
+    const QString state = row.text(TrunkState);
     if (state == QLatin1String("disable")) ComboBox1->setCurrentIndex(1);
     else if (state == QLatin1String("enable")) ComboBox1->setCurrentIndex(0);
 }
@@ -278,10 +278,11 @@ void TPortTrunkForm::BT_GetClick() { RefreshClick(); }
 void TPortTrunkForm::BT_SetClick() {
     try {
         if (ED_Index->text().isEmpty()) return Refuse("The index should not be empty.", ED_Index);
-        if (AnyRow(LV_PortTrunk, [&](const QTreeWidgetItem* row) { return row->text(Index) == ED_Index->text(); }))
+        // "02" names trunk 2 as well.
+        const int index = NumberOrMinusOne(ED_Index);
+        if (AnyRow(LV_PortTrunk, [&](const QTreeWidgetItem* row) { return row->text(Index).toInt() == index; }))
             return Refuse("The Index must be different!", ED_Index);
         // The edit checks its range only when the focus leaves it.
-        const int index = NumberOrMinusOne(ED_Index);
         if (index < 1 || index > HighestIndex) return Refuse("Please enter a number between 1 and 32!", ED_Index);
         if (UnitEdit->text().isEmpty()) return Refuse("The Unit should not be empty.", UnitEdit);
         if (PortEdit->text().isEmpty()) return Refuse("The Port should not be empty.", PortEdit);

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // A present unit of the device as the trunk checks know it.
 struct UnitInformationTrunkList {
@@ -63,7 +64,8 @@ private:
     void BuildLayout();
     void FormCreate();
     void BuildUnitSelectors();
-    void LV_PortTrunkClick(bool selected);
+    // A selected row: its master port number shown as unit and port, its state in the status combo.
+    void LV_PortTrunkClick(const QTreeWidgetItem& row);
     // Shows the refusal and puts the focus on the control that needs changing.
     void Refuse(const char* text, QWidget* focus);
     // An exception of a handler: back to add mode, the message on the status line.

@@ -138,6 +138,27 @@ TEST_F(TrunkPagesTest, StackTrunksAreAddedAndEnabledChangedAndDestroyedWithMembe
     });
 }
 
+TEST_F(TrunkPagesTest, MasterPortNumberIsShownAsUnitAndPort) {
+    useData("menus-stack.txt");
+    struct Case {
+        int master;
+        const char* unit;
+        const char* port;
+    };
+    const Case cases[] = {{128, "2", "64"}, {70, "2", "6"}, {129, "3", "1"}, {64, "1", "64"}, {0, "0", "0"}};
+    ASSERT_TRUE(open());
+    withTrunkPage([&](TPortTrunkForm* page) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.master);
+            sim->setValue(Trunk + "3.3", "INTEGER " + std::to_string(c.master));
+            page->RefreshButton->click();
+            select(page->LV_PortTrunk, "3");
+            EXPECT_EQ(page->UnitEdit->text(), c.unit);
+            EXPECT_EQ(page->PortEdit->text(), c.port);
+        }
+    });
+}
+
 TEST_F(TrunkPagesTest, AddWithoutStatusSendsTheCreateAlone) {
     useData("menus-stack.txt");
     ASSERT_TRUE(open());
@@ -177,6 +198,7 @@ TEST_F(TrunkPagesTest, EveryRefusalShowsItsMessageAndSendsNothing) {
         const Case cases[] = {
             {"no index", "", "1", "5", true, two, "The index should not be empty.", page->ED_Index},
             {"listed index", "2", "1", "5", true, two, "The Index must be different!", page->ED_Index},
+            {"listed index with a leading zero", "02", "1", "5", true, two, "The Index must be different!", page->ED_Index},
             {"index out of range", "33", "1", "5", true, two, "Please enter a number between 1 and 32!", page->ED_Index},
             {"no unit", "5", "", "5", true, two, "The Unit should not be empty.", page->UnitEdit},
             {"no port", "5", "1", "", true, two, "The Port should not be empty.", page->PortEdit},
