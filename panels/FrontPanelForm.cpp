@@ -1,5 +1,6 @@
 #include "FrontPanelForm.h"
 
+#include "KyLedWindow.h"
 #include "KySNMPLedColorMapList.h"
 #include "KySNMPLedPoll.h"
 #include "KySNMPRequest2Edits.h"
@@ -20,10 +21,14 @@
 
 namespace {
 
-void setWindowColour(QWidget* w, QColor colour) {
+void setPaletteColour(QWidget* w, QColor colour) {
     QPalette palette = w->palette();
     palette.setColor(QPalette::Window, colour);
     w->setPalette(palette);
+}
+
+void setWindowColour(QWidget* w, QColor colour) {
+    setPaletteColour(w, colour);
     w->setAutoFillBackground(true);
 }
 
@@ -130,10 +135,11 @@ void TFrontPanelForm::BuildForm() {
 }
 
 QWidget* TFrontPanelForm::AddHost(const std::string& name, const QRect& rect) {
-    auto* host = new QFrame(this);
+    auto* host = new KyLedWindow(this);
     host->setObjectName(QString::fromStdString(name));
     host->setGeometry(rect);
-    setWindowColour(host, QColor::fromRgb(LedWindowColour));
+    // A LED window fills its own background.
+    setPaletteColour(host, QColor::fromRgb(LedWindowColour));
     return host;
 }
 
@@ -285,7 +291,7 @@ void TFrontPanelForm::PlaceComboLeds(KySNMPRequest2Leds& request, const std::str
         const int byte = Model.SystemLeds + 2 * (Model.FirstCombo + k - 1);
         request.CreateLeds(0, std::to_string(byte), PortLedColorMap, ledHost, linked ? Model.LinkedLeft : Model.OtherLeft,
                            Model.ComboGap, KyLedShape::Rectangle, Model.ComboLed.width(), Model.ComboLed.height());
-        setWindowColour(emptyHost, QColor::fromRgb(UnusedHostColour));
+        setPaletteColour(emptyHost, QColor::fromRgb(UnusedHostColour));
         if (Model.HideUnusedComboHost) {
             ledHost->show();
             emptyHost->hide();

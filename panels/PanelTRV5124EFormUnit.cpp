@@ -93,6 +93,9 @@ void TPanelTRV5124EForm::BuildPoeControls() {
     LedModeRequest->OnSetError = [this](KySNMPRequest2Controls&, const KySNMPError& e) { ModeWritten(e); };
     // No mode is known before the first answer.
     cmbxPOE->setCurrentIndex(-1);
+    // Looked up once: the mode is applied every 2 s.
+    NormalHosts = FindLedHosts(false);
+    PoeHosts = FindLedHosts(true);
 }
 
 void TPanelTRV5124EForm::InitLeds(const TPanelHost& host) {
@@ -110,7 +113,7 @@ void TPanelTRV5124EForm::InitLeds(const TPanelHost& host) {
     Timer1->start();
 }
 
-std::vector<QWidget*> TPanelTRV5124EForm::LedHosts(bool poe) const {
+std::vector<QWidget*> TPanelTRV5124EForm::FindLedHosts(bool poe) const {
     const std::string suffix = poe ? PoeSuffix : "";
     std::vector<QWidget*> hosts;
     for (const std::vector<TLedHost>* list : {&Model.SystemHosts, &Model.RowHosts})

@@ -36,7 +36,7 @@ public:
     // Shows the set that cmbxPOE's text selects: the PoE set for "enabled" exactly, else the normal one.
     void ShowLedSet();
     // The 17 hosts of one set, in switching order.
-    std::vector<QWidget*> LedHosts(bool poe) const;
+    const std::vector<QWidget*>& LedHosts(bool poe) const { return poe ? PoeHosts : NormalHosts; }
 
     static constexpr const char* PoeSuffix = "_Poe";
     static constexpr const char* PoeModeText = "enabled";
@@ -52,6 +52,7 @@ private:
     enum class ToggleStep { None, Reading, Pausing, Writing };
 
     void BuildPoeControls();
+    std::vector<QWidget*> FindLedHosts(bool poe) const;
     void ModeRead();
     void ModeReadFailed(const std::string& message);
     void WriteOtherMode();
@@ -64,4 +65,6 @@ private:
     QTimer* Timer1 = nullptr;
     QTimer* PauseTimer = nullptr;
     ToggleStep Toggle = ToggleStep::None;
+    std::vector<QWidget*> NormalHosts;
+    std::vector<QWidget*> PoeHosts;
 };

@@ -1,15 +1,22 @@
 #include "KyLedShape.h"
 
+#include "KyLedWindow.h"
+
 #include <QPainter>
 
 #include <algorithm>
 
-KyLedShape::KyLedShape(QWidget* parent, Kind kind) : QWidget(parent), Shape(kind) { UpdateOpacity(); }
+KyLedShape::KyLedShape(QWidget* parent, Kind kind)
+    : QWidget(parent), Shape(kind), Window(qobject_cast<KyLedWindow*>(parent)) {
+    // The window draws it; as a widget it stays hidden even when the window is shown.
+    if (Window) QWidget::setVisible(false);
+    UpdateOpacity();
+}
 
 void KyLedShape::SetShapeKind(Kind kind) {
     Shape = kind;
     UpdateOpacity();
-    update();
+    Repaint();
 }
 
 void KyLedShape::UpdateOpacity() {
@@ -20,7 +27,26 @@ void KyLedShape::UpdateOpacity() {
 void KyLedShape::SetColour(std::int32_t colour) {
     if (colour == Current) return;
     Current = colour;
-    update();
+    Repaint();
+}
+
+void KyLedShape::setVisible(bool visible) {
+    if (!Window) {
+        QWidget::setVisible(visible);
+        return;
+    }
+    if (visible == ShownByWindow) return;
+    ShownByWindow = visible;
+    Window->update(geometry());
+}
+
+void KyLedShape::Repaint() {
+    if (!Window) {
+        update();
+        return;
+    }
+    // A window scrolled out of view is drawn afresh when it comes back: its LEDs may change unseen.
+    if (ShownByWindow && !Window->visibleRegion().isEmpty()) Window->update(geometry());
 }
 
 QColor KyLedShape::ToQColor(std::int32_t colour) {
@@ -29,20 +55,25 @@ QColor KyLedShape::ToQColor(std::int32_t colour) {
 
 void KyLedShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor colour = ToQColor(Current);
-    if (Shape == Rectangle) {
-        painter.fillRect(rect(), colour);
+    Draw(painter, rect(), Shape, Current);
+}
+
+void KyLedShape::Draw(QPainter& painter, const QRect& rect, Kind kind, std::int32_t colour) {
+    const QColor qcolour = ToQColor(colour);
+    if (kind == Rectangle) {
+        painter.fillRect(rect, qcolour);
         return;
     }
-    painter.setPen(colour);
-    painter.setBrush(colour);
-    QRect area = rect().adjusted(0, 0, -1, -1);
+    painter.save();
+    painter.setPen(qcolour);
+    painter.setBrush(qcolour);
+    QRect area = rect.adjusted(0, 0, -1, -1);
     // The square kinds use the largest centred square.
-    if (Shape == Square || Shape == RoundSquare || Shape == Circle) {
+    if (kind == Square || kind == RoundSquare || kind == Circle) {
         const int side = std::min(area.width(), area.height());
         area = QRect(area.x() + (area.width() - side) / 2, area.y() + (area.height() - side) / 2, side, side);
     }
-    switch (Shape) {
+    switch (kind) {
     case Rectangle:
     case Square:
         painter.drawRect(area);
@@ -60,4 +91,5 @@ void KyLedShape::paintEvent(QPaintEvent*) {
         painter.drawEllipse(area);
         break;
     }
+    painter.restore();
 }

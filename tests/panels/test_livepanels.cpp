@@ -81,6 +81,17 @@ protected:
         }
     }
 
+    // The panel's picture shows every LED of its shown windows in the colour its shape holds.
+    static void expectShapesDrawn(TFrontPanelForm& panel) {
+        const QImage picture = panel.grab().toImage();
+        for (const KyLedBinding& led : panel.LedRequest->Leds) {
+            if (!led.Shape || !led.Shape->parentWidget()->isVisibleTo(&panel)) continue;
+            SCOPED_TRACE(hostOf(led).toStdString() + " byte " + std::to_string(led.ByteIndex));
+            const QPoint centre = led.Shape->mapTo(&panel, led.Shape->rect().center());
+            EXPECT_EQ(picture.pixelColor(centre), KyLedShape::ToQColor(led.Shape->Colour()));
+        }
+    }
+
     std::unique_ptr<trvtest::SimAgent> sim;
     QLabel status;
     TPanelHost host;
@@ -192,6 +203,7 @@ TEST_F(LivePanel, LedColoursFollowTheLedStringOfEveryModel) {
         EXPECT_EQ(int(panel->LedRequest->Leds.size()), m.SystemLeds + (m.LedLength - m.SystemLeds) / 2);
         EXPECT_EQ(int(octetsOf(*panel).size()), m.LedLength);
         expectColoursFollow(*panel);
+        expectShapesDrawn(*panel);
         EXPECT_EQ(panel->LedRequest->Request.Timeout, 300);
         EXPECT_EQ(panel->LedRequest->PollTimer->interval(), 3000);
         EXPECT_EQ(status.text().toStdString().find("Get: Ok! Request: Led Status."), 0u) << status.text().toStdString();

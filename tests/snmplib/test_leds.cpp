@@ -1,5 +1,6 @@
 // Front-panel LEDs: how LED bytes become colours, and the polling binder against the switch simulator.
 #include "KyException.h"
+#include "KyLedWindow.h"
 #include "KySNMPLedColorMapList.h"
 #include "KySNMPRequest2Leds.h"
 #include "KySNMPStatus.h"
@@ -10,6 +11,10 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -141,6 +146,98 @@ TEST_F(LedDecoding, CreatedShapesAreLaidOutOnThePanel) {
     }
     EXPECT_EQ(panel.frameShape(), QFrame::NoFrame);
     EXPECT_THROW(leds->CreateLeds(0, "3,x", PortLedColorMap, &panel, 0, 7, KyLedShape::Rectangle, 6, 6), KyException);
+}
+
+// Records the region of every paint event the watched widget receives.
+class PaintRecorder : public QObject {
+public:
+    std::vector<QRegion> Regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) Regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST_F(LedDecoding, ALedWindowDrawsItsShapesAndRepaintsOnlyWhatChanged) {
+    const QColor background(30, 30, 30);
+    KyLedWindow window(&form);
+    window.setGeometry(0, 0, 40, 12);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, background);
+    window.setPalette(palette);
+    leds->CreateLeds(0, "0,1", SystemLedColorMap, &window, 1, 7, KyLedShape::Rectangle, 6, 6);
+    leds->BlinkTimer->stop();
+    leds->Request.VarList.GetVar(0).Value = "0205";
+    leds->UpdateAll();
+    leds->PaintLeds();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    const auto pixel = [&](int x, int y) { return window.grab().toImage().pixelColor(x, y); };
+    EXPECT_EQ(pixel(3, 3), KyLedShape::ToQColor(Lime));
+    EXPECT_EQ(pixel(16, 3), KyLedShape::ToQColor(Red));
+    EXPECT_EQ(pixel(10, 3), background) << "between the LEDs";
+    EXPECT_EQ(pixel(3, 9), background) << "below the LEDs";
+    for (const KyLedBinding& led : leds->Leds) {
+        EXPECT_TRUE(led.Shape->Shown());
+        EXPECT_TRUE(led.Shape->isHidden()) << "the window draws it, not a widget of its own";
+    }
+
+    PaintRecorder paints;
+    window.installEventFilter(&paints);
+    QCoreApplication::processEvents();
+    paints.Regions.clear();
+    leds->Request.VarList.GetVar(0).Value = "0405";
+    leds->UpdateAll();
+    leds->PaintLeds();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(paints.Regions.size(), 1u);
+    EXPECT_EQ(paints.Regions[0], QRegion(leds->Leds[0].Shape->geometry())) << "the changed LED alone";
+    EXPECT_EQ(pixel(3, 3), KyLedShape::ToQColor(Blue));
+
+    paints.Regions.clear();
+    leds->PaintLeds();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(paints.Regions.empty()) << "the same colours repaint nothing";
+
+    leds->Leds[1].Shape->hide();
+    EXPECT_EQ(pixel(16, 3), background);
+}
+
+TEST_F(LedDecoding, ALedChangedOutOfViewShowsItsColourWhenScrolledBack) {
+    QScrollArea area(&form);
+    area.setGeometry(0, 0, 120, 60);
+    auto* content = new QWidget;
+    content->resize(100, 400);
+    auto* window = new KyLedWindow(content);
+    window->setGeometry(0, 300, 40, 12);
+    area.setWidget(content);
+    leds->CreateLeds(0, "0", SystemLedColorMap, window, 1, 7, KyLedShape::Rectangle, 6, 6);
+    leds->BlinkTimer->stop();
+    leds->Request.VarList.GetVar(0).Value = "02";
+    leds->UpdateAll();
+    leds->PaintLeds();
+    form.resize(120, 60);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    // What the screen shows, not a fresh rendering.
+    const auto onScreen = [&] {
+        QCoreApplication::processEvents();
+        const QPoint at = window->mapTo(&form, QPoint(3, 3));
+        return form.screen()->grabWindow(form.winId()).toImage().pixelColor(at);
+    };
+    area.ensureWidgetVisible(window);
+    EXPECT_EQ(onScreen(), KyLedShape::ToQColor(Lime));
+    area.verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    leds->Request.VarList.GetVar(0).Value = "05";
+    leds->UpdateAll();
+    leds->PaintLeds();
+    area.ensureWidgetVisible(window);
+    EXPECT_EQ(onScreen(), KyLedShape::ToQColor(Red));
 }
 
 TEST(LedShape, PaintsItsShapeInItsColour) {
