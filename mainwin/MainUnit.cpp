@@ -459,10 +459,13 @@ void TMainForm::BuildPanels() {
     // Behind the waiting dialog the window is painted once with all its panels, not again for each
     // panel added.
     setUpdatesEnabled(false);
+    // The window grows around the panels once they all stand, not once for each: every size it passes
+    // through costs a layout and a backing store.
     struct End {
         TMainForm& Form;
         ~End() {
             Form.ComboLinksAhead.clear();
+            Form.FitToPanels();
             Form.setUpdatesEnabled(true);
         }
     } end{*this};
@@ -544,13 +547,20 @@ void TMainForm::AddPanel(const TPanelModel& model, int unitId) {
     panel->show();
     LastPanel = panel.get();
     PanelForms.push_back(std::move(panel));
+}
 
+void TMainForm::FitToPanels() {
+    if (!LastPanel) return;
     int width = 0;
     for (const auto& p : PanelForms) width = std::max(width, p->width());
     const int height = LastPanel->y() + LastPanel->height();
     ScrollContent->resize(width, height);
-    resize(width + 3, menuBar()->sizeHint().height() + height + statusBar()->sizeHint().height() +
-                          int(PanelForms.size()) + 3);
+    // A window that will scroll keeps its height until the scrolling layout sets it: grown to every
+    // panel first it would be painted at that size once for nothing.
+    const bool scrolls = PanelCount >= ScrollingFrom;
+    resize(width + 3, scrolls ? this->height()
+                              : menuBar()->sizeHint().height() + height + statusBar()->sizeHint().height() +
+                                    int(PanelForms.size()) + 3);
 }
 
 void TMainForm::AttachPortPopup() {

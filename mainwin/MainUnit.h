@@ -145,6 +145,8 @@ private:
     // Lets the screen repaint and answers arrive between two synchronous steps; input waits.
     static void BetweenSteps();
     void AddPanel(const TPanelModel& model, int unitId);
+    // The window sized to show every panel, one under the other.
+    void FitToPanels();
     const TPanelModel& StandaloneModel() const;
     void ProbeCombosAhead();
     // Opens the sequence of start-up reads unless one is open: an agent that does not answer costs one

@@ -296,6 +296,10 @@ TEST_F(Discovery, FivePresentUnitsSwitchToTheScrollingLayout) {
         EXPECT_TRUE(waitUntil([&] { return (form->ScrollBox1->height() == TMainForm::ScrollingHeight) == c.scrolling; }, 1000));
         QScrollBar* bar = form->ScrollBox1->verticalScrollBar();
         EXPECT_TRUE(waitUntil([&] { return bar->isVisible() == c.scrolling; }, 1000));
+        // As wide as the widest panel, with room for the scroll bar when it scrolls.
+        int widest = 0;
+        for (const auto& p : form->PanelForms) widest = std::max(widest, p->width());
+        EXPECT_EQ(form->width(), widest + (c.scrolling ? 23 : 3));
     }
 }
 
