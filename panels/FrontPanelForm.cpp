@@ -44,10 +44,12 @@ void drawCopper(QPainter& p, const QRect& r, bool notchUp) {
     const int notchWidth = hole.width() / 3;
     const QRect notch(hole.center().x() - notchWidth / 2, notchUp ? hole.top() - 2 : hole.bottom() - 1, notchWidth, 3);
     p.drawRect(notch);
-    // The contacts.
+    // The contacts, in one call: a panel draws some fifty jacks.
     p.setPen(QColor(190, 160, 60));
     const int y = notchUp ? hole.bottom() - 2 : hole.top() + 2;
-    for (int x = hole.left() + 3; x < hole.right() - 2; x += 2) p.drawPoint(x, y);
+    std::vector<QPoint> contacts;
+    for (int x = hole.left() + 3; x < hole.right() - 2; x += 2) contacts.emplace_back(x, y);
+    p.drawPoints(contacts.data(), int(contacts.size()));
 }
 
 // An SFP cage: bright metal with the dark slot of the module.
@@ -63,10 +65,8 @@ void drawFibre(QPainter& p, const QRect& r) {
     p.drawRect(r.adjusted(3, 4, -3, -4));
 }
 
+// The painter holds the caption font.
 void drawCaption(QPainter& p, const QPoint& at, const QString& text) {
-    QFont font = p.font();
-    font.setPixelSize(7);
-    p.setFont(font);
     p.setPen(QColor(200, 205, 210));
     p.drawText(at, text);
 }
@@ -350,6 +350,10 @@ void TFrontPanelForm::paintEvent(QPaintEvent*) {
     p.setFont(title);
     p.setPen(QColor(235, 238, 242));
     p.drawText(wideRows ? QPoint(560, body.bottom() - 4) : QPoint(12, 18), QString::fromStdString(Model.ModelText));
+    // The captions: the title's font, small; set once, not for every caption.
+    QFont caption = title;
+    caption.setPixelSize(7);
+    p.setFont(caption);
 
     // A console jack on the fronts with room left of the LED block.
     if (!wideRows) {
