@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QThreadPool>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
@@ -62,6 +63,10 @@ QLabel* hiddenLabel(QWidget* parent, const char* name) {
 }  // namespace
 
 TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QMainWindow(parent) {
+    // Painting hands a large fill to the global pool's threads in pieces and waits for them. The fills of
+    // these small widgets cost less than waking a thread for each piece (a scroll bar took
+    // twice as long), so a single thread takes them all.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     BuildForm();
 
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -4,8 +4,10 @@
 #include "KyOid.h"
 #include "KySNMPRequest2Edits.h"
 
-#include <QPushButton>
 #include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include <optional>
@@ -29,6 +31,33 @@ std::string deliveredInstance(const KySNMPRequest& request) {
     return row ? row->toString() : std::string();
 }
 
+// Grid lines right and below each cell, the cell's content within them. Drawn here rather than by a style
+// sheet, which sends every cell of every paint through the style sheet engine: the dearest part of a page's
+// first read shown.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem content(option);
+        content.rect.adjust(0, 0, -1, -1);
+        QStyledItemDelegate::paint(painter, content, index);
+        const QRect& cell = option.rect;
+        painter->save();
+        painter->setPen(GridColour);
+        painter->drawLine(cell.topRight(), cell.bottomRight());
+        painter->drawLine(cell.bottomLeft(), cell.bottomRight());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(1, 1);
+    }
+
+private:
+    static constexpr QColor GridColour{0xd0, 0xd0, 0xd0};
+};
+
 }  // namespace
 
 TListViewPanel::TListViewPanel(QWidget* parent, KySNMPRequest2Edits* request) : QWidget(parent) {
@@ -37,7 +66,7 @@ TListViewPanel::TListViewPanel(QWidget* parent, KySNMPRequest2Edits* request) : 
     ListView->setObjectName("ListView");
     ListView->setUniformRowHeights(true);
     ListView->setMouseTracking(true);
-    ListView->setStyleSheet("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }");
+    ListView->setItemDelegate(new GridDelegate(ListView));
     request->BindListView(ListView, 0);
     // Each line is made while the request still holds its instance.
     request->OnListRow = [request](QTreeWidgetItem& item) {

@@ -508,6 +508,19 @@ TEST_F(TablePageTest, TheWalkFillsTheListAndTheCountAndKeepsEachLinesInstance) {
     EXPECT_FALSE(button("EditButton")->isEnabled());
 }
 
+TEST_F(TablePageTest, EveryCellIsRuledOnItsRightAndBottomEdgeOnly) {
+    open(nameServerPage());
+    const QImage shot = list->viewport()->grab().toImage();
+    const QColor grid(0xd0, 0xd0, 0xd0);
+    for (int column = 0; column < 3; ++column) {
+        SCOPED_TRACE(column);
+        const QRect cell = list->visualRect(list->model()->index(0, column));
+        EXPECT_EQ(shot.pixelColor(cell.right(), cell.center().y()), grid);
+        EXPECT_EQ(shot.pixelColor(cell.left() + 1, cell.bottom()), grid);
+        EXPECT_NE(shot.pixelColor(cell.left() + 1, cell.top()), grid);
+    }
+}
+
 TEST_F(TablePageTest, ClickingALineEnablesEditAndDeleteAndClickingBesideDisablesThem) {
     open(nameServerPage());
     clickLine(0);
