@@ -4,10 +4,12 @@
 #include "KyOid.h"
 #include "KySNMPRequest2Edits.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 #include <QTreeWidget>
 
 #include <optional>
@@ -32,8 +34,8 @@ std::string deliveredInstance(const KySNMPRequest& request) {
 }
 
 // Grid lines right and below each cell, the cell's content within them. Drawn here rather than by a style
-// sheet, which sends every cell of every paint through the style sheet engine: the dearest part of a page's
-// first read shown.
+// sheet, which sends every cell of every paint through the style sheet engine. A cell of plain text is drawn
+// as the style draws it but laid out once: the style lays its text out four times to find where it goes.
 class GridDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -41,7 +43,9 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem content(option);
         content.rect.adjust(0, 0, -1, -1);
-        QStyledItemDelegate::paint(painter, content, index);
+        initStyleOption(&content, index);
+        if (IsPlainText(content)) PaintText(painter, content);
+        else QStyledItemDelegate::paint(painter, content, index);
         const QRect& cell = option.rect;
         painter->save();
         painter->setPen(GridColour);
@@ -56,6 +60,56 @@ public:
 
 private:
     static constexpr QColor GridColour{0xd0, 0xd0, 0xd0};
+
+    static bool IsPlainText(const QStyleOptionViewItem& cell) {
+        constexpr auto others = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration
+                                | QStyleOptionViewItem::WrapText;
+        return !(cell.features & others) && !(cell.state & (QStyle::State_HasFocus | QStyle::State_Editing))
+               && cell.direction == Qt::LeftToRight && !cell.text.contains(QChar::LineSeparator)
+               && !cell.text.contains(QLatin1Char('\n'));
+    }
+
+    static void PaintText(QPainter* painter, const QStyleOptionViewItem& cell) {
+        const QWidget* widget = cell.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        painter->save();
+        painter->setClipRect(cell.rect);
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, widget);
+        if (!cell.text.isEmpty()) {
+            QPalette::ColorGroup group = cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+            if (group == QPalette::Normal && !(cell.state & QStyle::State_Active)) group = QPalette::Inactive;
+            painter->setPen(cell.palette.color(group, cell.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                                           : QPalette::Text));
+            const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+            const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+            QTextOption layoutOption;
+            layoutOption.setWrapMode(QTextOption::ManualWrap);
+            layoutOption.setTextDirection(cell.direction);
+            layoutOption.setAlignment(QStyle::visualAlignment(cell.direction, cell.displayAlignment));
+            QTextLayout layout(cell.text, cell.font);
+            layout.setTextOption(layoutOption);
+            QTextLine line = LayOut(layout, area.width());
+            if (line.naturalTextWidth() > area.width()) {
+                layout.setText(cell.fontMetrics.elidedText(cell.text, cell.textElideMode, area.width()));
+                line = LayOut(layout, area.width());
+            }
+            const qreal height = line.height();
+            qreal top = area.top();
+            if (cell.displayAlignment & Qt::AlignBottom) top = area.bottom() + 1 - height;
+            else if (cell.displayAlignment & Qt::AlignVCenter) top += (area.height() - height) / 2;
+            layout.draw(painter, QPointF(area.left(), top));
+        }
+        painter->restore();
+    }
+
+    static QTextLine LayOut(QTextLayout& layout, int width) {
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        return line;
+    }
 };
 
 }  // namespace
