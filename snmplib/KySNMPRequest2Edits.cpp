@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -271,6 +272,12 @@ void KySNMPRequest2Edits::ShowWaitingRows() {
         return;
     }
     ListView->addTopLevelItems(QList<QTreeWidgetItem*>(rows.begin(), rows.end()));
+    // Left to itself the list lays the rows out in the paint they ask for, and shows the scroll bars they need
+    // only after it, which paints the list a second time: lay out and show them before the one paint.
+    ListView->doItemsLayout();
+    QCoreApplication::sendPostedEvents(ListView, 0);
+    for (QObject* part : ListView->findChildren<QObject*>()) QCoreApplication::sendPostedEvents(part, 0);
+    QCoreApplication::sendPostedEvents(ListView, 0);
 }
 
 void KySNMPRequest2Edits::ReadSelectedRow() {

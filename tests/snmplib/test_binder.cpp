@@ -16,12 +16,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -469,6 +472,35 @@ TEST_F(ListTest, RowsHeldForTheNextPaintAreShownAtOnceWhenTheReadEndsAnyWay) {
         binder.Request.Active = 1;
         binder.Request.Security = DefaultSNMPSecurity;
     }
+}
+
+TEST_F(ListTest, FinishedListIsPaintedOnceWithTheScrollBarItsRowsNeed) {
+    // Paints of the list's parts once it holds the rows.
+    struct PaintCounter : QObject {
+        QTreeWidget* List = nullptr;
+        std::map<QObject*, int> Paints;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint && List->topLevelItemCount() > 0) ++Paints[watched];
+            return false;
+        }
+    } counter;
+    counter.List = list;
+    binder.RowPace = 60000;
+    // Too low for three rows, so they bring the vertical scroll bar; below the other controls, whose paints
+    // would paint it too.
+    list->setGeometry(0, 200, 300, list->header()->sizeHint().height() + 2 * list->frameWidth() + 20);
+    form.show();
+    ASSERT_TRUE(waitUntil([&] { return list->viewport()->isVisible(); }));
+    waitUntil([] { return false; }, 50);
+    for (QWidget* part : {list->viewport(), static_cast<QWidget*>(list->verticalScrollBar())})
+        part->installEventFilter(&counter);
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(idle(binder));
+    waitUntil([] { return false; }, 50);
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_EQ(counter.Paints[list->viewport()], 1);
+    EXPECT_EQ(counter.Paints[list->verticalScrollBar()], 1);
 }
 
 TEST_F(ListTest, RefusedFirstSendIsReportedAndLeavesTheBinderIdle) {
