@@ -14,6 +14,19 @@ inline constexpr int PortsPerRow = 12;
 inline constexpr int UnitPortPositions = 64;  // port positions of one stack unit
 inline constexpr int MaxStackUnits = 12;
 
+// A port number of the stack as unit and port: 65 is unit 2 port 1, 128 is unit 2 port 64, 0 stays 0 and 0.
+struct TUnitPort {
+    int Unit;
+    int Port;
+};
+inline TUnitPort SplitStackPort(int stackPort) {
+    const int unit = stackPort / UnitPortPositions;
+    const int port = stackPort % UnitPortPositions;
+    if (port != 0) return {unit + 1, port};
+    return {unit, stackPort == 0 ? 0 : UnitPortPositions};
+}
+inline int StackPort(int unit, int port) { return (unit - 1) * UnitPortPositions + port; }
+
 // A unit of the device as the main window last read it.
 struct TPortSelectorUnit {
     std::string UnitId;      // the unit table's caption, 1 .. 12

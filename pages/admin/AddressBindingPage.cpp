@@ -1,5 +1,6 @@
 #include "AddressBindingPage.h"
 
+#include "AddressChecks.h"
 #include "KyPortList.h"
 #include "StackingPortUitForm.h"
 
@@ -118,10 +119,6 @@ void TAddressBindingPage::ResetInputs() {
     PortSelector->UncheckAll();
 }
 
-bool TAddressBindingPage::HexText(const QString& text, int digits) {
-    return text.size() == digits && std::all_of(text.begin(), text.end(), [](QChar c) { return isxdigit(c.toLatin1()); });
-}
-
 bool TAddressBindingPage::AnyPortChecked() const {
     return PortSelector->AnyChecked();
 }
@@ -133,7 +130,7 @@ bool TAddressBindingPage::CheckEntries() {
         if (edtIpAddr->isEnabled()) edtIpAddr->setFocus();
         return false;
     }
-    if (!HexText(edtMacAddr->text(), 12)) {
+    if (!IsHexOfLength(edtMacAddr->text(), 12)) {
         ShowMessage(QStringLiteral("Invalid MAC address"));
         if (edtMacAddr->isEnabled()) edtMacAddr->setFocus();
         return false;

@@ -43,7 +43,6 @@ public:
     void btnDeleteClick();
 
     // Exactly that many hexadecimal digits, nothing else.
-    static bool HexText(const QString& text, int digits);
 
 protected:
     void ResetInputs() override;

@@ -1,5 +1,6 @@
 #include "IPMACBindingFormUnit.h"
 
+#include "AddressChecks.h"
 #include "KyIPv4.h"
 #include "Oid_security.h"
 
@@ -22,7 +23,7 @@ TIPMACBindingForm::TIPMACBindingForm(QWidget* owner, const TAddressBindingTexts&
     : TAddressBindingPage(owner, texts), IPv6(ipv6) {}
 
 QString TIPMACBindingForm::AddressRefusal(const QString& text) const {
-    const bool valid = IPv6 ? HexText(text, 32) : parseIPv4Address(text.toStdString()).has_value();
+    const bool valid = IPv6 ? IsHexOfLength(text, 32) : parseIPv4Address(text.toStdString()).has_value();
     return valid ? QString() : QStringLiteral("Please input a valid ip");
 }
 

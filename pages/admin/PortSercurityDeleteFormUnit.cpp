@@ -1,6 +1,6 @@
 #include "PortSercurityDeleteFormUnit.h"
 
-#include "AddressBindingPage.h"
+#include "AddressChecks.h"
 #include "KyControlEvents.h"
 #include "MainUnit.h"
 #include "Oid_device.h"
@@ -83,18 +83,9 @@ void TPrtSecDelCtrlForm::edtPortChange() {
     bool number = false;
     const int n = edtPort->text().toInt(&number);
     if (!number) return;
-    const int q = n / UnitPortPositions;
-    const int r = n % UnitPortPositions;
-    if (n == 0) {
-        UnitEdit->setText(QStringLiteral("0"));
-        PortEdit->setText(QStringLiteral("0"));
-    } else if (r != 0) {
-        UnitEdit->setText(QString::number(q + 1));
-        PortEdit->setText(QString::number(r));
-    } else {
-        UnitEdit->setText(QString::number(q));
-        PortEdit->setText(QString::number(UnitPortPositions));
-    }
+    const TUnitPort split = SplitStackPort(n);
+    UnitEdit->setText(QString::number(split.Unit));
+    PortEdit->setText(QString::number(split.Port));
 }
 
 void TPrtSecDelCtrlForm::BuildUnitList() {
@@ -148,7 +139,7 @@ bool TPrtSecDelCtrlForm::CheckUnitPort() {
         PortEdit->setFocus();
         return false;
     }
-    edtPort->setText(QString::number((unit - 1) * UnitPortPositions + port));
+    edtPort->setText(QString::number(StackPort(unit, port)));
     return true;
 }
 
@@ -162,7 +153,7 @@ bool TPrtSecDelCtrlForm::CheckInput() {
     if (UnitEdit->text().isEmpty()) return refuse("The Unit should not be empty.", UnitEdit);
     if (PortEdit->text().isEmpty()) return refuse("The Port should not be empty.", PortEdit);
     if (!CheckUnitPort()) return refuse("You should input valid port.", nullptr);
-    if (!TAddressBindingPage::HexText(edtMac->text(), 12)) return refuse("You should input valid MAC address.", nullptr);
+    if (!IsHexOfLength(edtMac->text(), 12)) return refuse("You should input valid MAC address.", nullptr);
     cbxOper->setCurrentIndex(StartItem);
     return true;
 }

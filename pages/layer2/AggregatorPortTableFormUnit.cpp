@@ -1,5 +1,6 @@
 #include "AggregatorPortTableFormUnit.h"
 
+#include "AddressChecks.h"
 #include "Oid_lacp.h"
 #include "PageLayout.h"
 
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -114,8 +114,7 @@ void TAggregatorPortTableForm::ReadEnded(const KySNMPError&) {
 }
 
 bool TAggregatorPortTableForm::CheckPartnerSystemId(const QString& text) {
-    static const QRegularExpression twelveHexDigits(QStringLiteral("^[0-9A-Fa-f]{12}$"));
-    if (twelveHexDigits.match(text).hasMatch()) return true;
+    if (IsHexOfLength(text, 12)) return true;
     ShowMessage(QStringLiteral("Invalid MAC address"));
     return false;
 }

@@ -200,16 +200,9 @@ bool TPortTrunkForm::eventFilter(QObject* watched, QEvent* event) {
 void TPortTrunkForm::LV_PortTrunkClick(const QTreeWidgetItem& row) {
     MemberCount = 0;
     ActiveSelector->DisableAll();
-    const int master = NumberOrMinusOne(ED_MasterPort);
-    const int unit = master / UnitPortPositions;
-    const int port = master % UnitPortPositions;
-    if (port != 0) {
-        PortEdit->setText(QString::number(port));
-        UnitEdit->setText(QString::number(unit + 1));
-    } else {
-        UnitEdit->setText(QString::number(unit));
-        PortEdit->setText(master == 0 ? QStringLiteral("0") : QStringLiteral("64"));
-    }
+    const TUnitPort master = SplitStackPort(NumberOrMinusOne(ED_MasterPort));
+    UnitEdit->setText(QString::number(master.Unit));
+    PortEdit->setText(QString::number(master.Port));
     const QString state = row.text(TrunkState);
     if (state == QLatin1String("disable")) ComboBox1->setCurrentIndex(1);
     else if (state == QLatin1String("enable")) ComboBox1->setCurrentIndex(0);
@@ -290,7 +283,7 @@ void TPortTrunkForm::BT_SetClick() {
         const int port = NumberOrMinusOne(PortEdit);
         if (!CheckUnitPort(unit, port)) return;
         if (Combo_Type->currentIndex() < 0) return Refuse("Please choose trunk type.", Combo_Type);
-        const int master = port + unit * UnitPortPositions - UnitPortPositions;
+        const int master = StackPort(unit, port);
         if (AnyRow(LV_PortTrunk, [&](const QTreeWidgetItem* row) { return row->text(MasterPort).toInt() == master; }))
             return Refuse("The master port must be different!", UnitEdit);
         if (!MasterChecked(master)) return Refuse("Master port must be checked.", PortEdit);
@@ -314,7 +307,7 @@ void TPortTrunkForm::SetBtnClick() {
         const int unit = WholeNumber(UnitEdit);
         const int port = WholeNumber(PortEdit);
         if (!CheckUnitPort(unit, port)) return;
-        const int master = port + unit * UnitPortPositions - UnitPortPositions;
+        const int master = StackPort(unit, port);
         ED_MasterPort->setText(QString::number(master));
         if (!MasterChecked(master)) return Refuse("Master port must be checked.", PortEdit);
         if (!CheckMemberCount(unit)) return;

@@ -20,11 +20,7 @@ const char* const NotComplete = "Refresh not complete";
 
 }  // namespace
 
-QString PortWithinUnit(int stackPort) {
-    const int port = stackPort % UnitPortPositions;
-    if (port != 0 || stackPort == 0) return QString::number(port);
-    return QString::number(UnitPortPositions);
-}
+QString PortWithinUnit(int stackPort) { return QString::number(SplitStackPort(stackPort).Port); }
 
 TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner)
     : TDedicatedPage(owner, {.Width = 720,

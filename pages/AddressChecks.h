@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-// Input rules the layer-3 dialogs share. Addresses go through the library's one strict IPv4 reader, so
+// Input rules the dialogs share. Addresses go through the library's one strict IPv4 reader, so
 // nothing a check lets through can turn into another instance on the wire.
 
 // The address as a host-order number, or nullopt for anything but four decimal parts 0..255.
