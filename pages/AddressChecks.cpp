@@ -28,6 +28,8 @@ bool IsHexOfLength(const QString& text, int digits) {
     return true;
 }
 
+bool IsHexUpTo(const QString& text, int digits) { return text.size() <= digits && IsHexOfLength(text, int(text.size())); }
+
 bool IsNumberBetween(const QString& text, int low, int high) {
     for (QChar c : text)
         if (!IsDecimalDigit(c)) return false;

@@ -14,5 +14,7 @@ std::optional<std::uint32_t> IPv4Value(const QString& text);
 bool IsContiguousMask(std::uint32_t mask);
 // Exactly `digits` hexadecimal digits, nothing else.
 bool IsHexOfLength(const QString& text, int digits);
+// At most `digits` hexadecimal digits; an empty text passes.
+bool IsHexUpTo(const QString& text, int digits);
 // A whole decimal number within the bounds.
 bool IsNumberBetween(const QString& text, int low, int high);

@@ -47,14 +47,6 @@ QString CheckRxRate(const QString& text) {
     return rate >= 0 && rate <= 156249 ? QString() : QStringLiteral("RX Rate should between 0-156249");
 }
 
-bool IsHex(const QString& text, int digits) {
-    if (text.size() != digits) return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    });
-}
-
-bool IsHexUpTo(const QString& text, int digits) { return text.size() <= digits && IsHex(text, int(text.size())); }
 
 bool IsUsedOffsetGroup(const QString& text) { return !text.isEmpty() && text != QString(32, u'0'); }
 

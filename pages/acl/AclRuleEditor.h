@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AddressChecks.h"
+
 #include <QString>
 
 #include <functional>
@@ -109,10 +111,6 @@ private:
 int IntegerOr(const QString& text, int otherwise = -1);
 // The message of an RX rate outside 0-156249, or empty.
 QString CheckRxRate(const QString& text);
-// Whether the text is exactly `digits` hexadecimal digits.
-bool IsHex(const QString& text, int digits);
-// Whether the text is at most `digits` hexadecimal digits, either case; an empty text passes.
-bool IsHexUpTo(const QString& text, int digits);
 // Whether a payload offset group's text takes one of a rule's two groups: 32 zeros count as unused.
 bool IsUsedOffsetGroup(const QString& text);
 // The strict IPv4 reader on the whole text.

@@ -56,8 +56,8 @@ void TEthernetInformationRuleForm::BuildLayout() {
     connect(AddCheckButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::AddCheckButtonClick);
     connect(CleanCheButton, &QPushButton::clicked, this, &TEthernetInformationRuleForm::CleanCheButtonClick);
 
-    const auto mac = [](const QString& text) { return IsHex(text, 12) ? QString() : QStringLiteral("Invalid MAC Address"); };
-    const auto etherType = [](const QString& text) { return IsHex(text, 4) ? QString() : QStringLiteral("Invalid Ethernet Type"); };
+    const auto mac = [](const QString& text) { return IsHexOfLength(text, 12) ? QString() : QStringLiteral("Invalid MAC Address"); };
+    const auto etherType = [](const QString& text) { return IsHexOfLength(text, 4) ? QString() : QStringLiteral("Invalid Ethernet Type"); };
     const auto priority = [](const QString& text) {
         const int value = IntegerOr(text);
         return value >= 0 && value <= 7 ? QString() : QStringLiteral("Priority value should between 0-7");

@@ -84,7 +84,7 @@ void TEthernetMaskInformationForm::ResetInputs() {
 void TEthernetMaskInformationForm::BT_GetClick() { RefreshClick(); }
 
 bool TEthernetMaskInformationForm::CheckMacAddress(QLineEdit* edit) {
-    if (edit->text().isEmpty() || IsHex(edit->text(), 12)) return true;
+    if (edit->text().isEmpty() || IsHexOfLength(edit->text(), 12)) return true;
     return Refuse(QStringLiteral("Invalid MAC Address"), edit);
 }
 

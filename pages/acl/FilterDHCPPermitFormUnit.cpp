@@ -79,7 +79,7 @@ void TFilterDHCPPermitForm::btnGetClick() {
 
 bool TFilterDHCPPermitForm::CheckInputs(const QString& portText) {
     if (!IsIPv4(edtIpAddr->text())) return Refuse(QStringLiteral("Please input a valid IP"), edtIpAddr);
-    if (!IsHex(edtMacAddr->text(), 12)) return Refuse(QStringLiteral("Invalid MAC address"), edtMacAddr);
+    if (!IsHexOfLength(edtMacAddr->text(), 12)) return Refuse(QStringLiteral("Invalid MAC address"), edtMacAddr);
     if (!HasCheckedUnitPort(*PortSelector)) return Refuse(portText, nullptr);
     return true;
 }

@@ -174,7 +174,7 @@ bool TIPMaskInformationForm::Validate() {
         !IsIPv4(IpAddMaskDstEdit->text()))
         return Refuse("Please input a valid ip", IpAddMaskDstEdit);
     if (type == "protocolId" && ProOptionComBo->currentText() == "enable" && !ProIDMaskEdit->text().isEmpty() &&
-        !IsHex(ProIDMaskEdit->text(), 8))
+        !IsHexOfLength(ProIDMaskEdit->text(), 8))
         return Refuse("Invalid Mask!", ProIDMaskEdit);
     if (type == "protocolId" && !ProtoIDEdit->text().isEmpty()) {
         const int value = IntegerOr(ProtoIDEdit->text());
@@ -187,9 +187,9 @@ bool TIPMaskInformationForm::Validate() {
             return false;
         };
         if (uses("dst-addr", "dst-src-addr") && !TCPUDPDstPortMaskEdit->text().isEmpty() &&
-            !IsHex(TCPUDPDstPortMaskEdit->text(), 4))
+            !IsHexOfLength(TCPUDPDstPortMaskEdit->text(), 4))
             return Refuse("Invalid Mask!", TCPUDPDstPortMaskEdit);
-        if (uses("src-addr", "dst-src-addr") && !TCPUDPSrcMaskEdit->text().isEmpty() && !IsHex(TCPUDPSrcMaskEdit->text(), 4))
+        if (uses("src-addr", "dst-src-addr") && !TCPUDPSrcMaskEdit->text().isEmpty() && !IsHexOfLength(TCPUDPSrcMaskEdit->text(), 4))
             return Refuse("Invalid Mask!", TCPUDPSrcMaskEdit);
     }
     if (type == "tcp" && TCPFlagBitOptionComBo->currentText() == "enable" && !TCPFlagBitMaskEdit->text().isEmpty()) {

@@ -68,7 +68,7 @@ void TIPRuleForm::BuildLayout() {
     connect(CheckButton, &QPushButton::clicked, this, &TIPRuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TIPRuleForm::UncheckButtonClick);
 
-    const auto userMask = [](const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid User Mask"); };
+    const auto userMask = [](const QString& text) { return IsHexOfLength(text, 8) ? QString() : QStringLiteral("Invalid User Mask"); };
     using F = TAclRuleEditor::Field;
     CreateEditor(
         TAclRuleEditor::Controls{PermitComboBox, cbxPermit, PriorityComboBox, cbxEnablePriority, PriorityEdit, cbxPriority,

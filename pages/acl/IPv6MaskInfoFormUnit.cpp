@@ -148,7 +148,7 @@ bool TIPv6ProfileForm::CheckInputs() {
         return Refuse(QStringLiteral("Row Status must be createAndGo."), cbbRowStatus);
     // A mask that travels is whole: a short text would become a short or zero-filled value.
     for (auto [edit, digits] : {std::pair{edtSrcMask, 32}, {edtDstMask, 32}, {SourcePortEdit, 4}, {DstPortEdit, 4}})
-        if (edit->isEnabled() && !IsHex(edit->text(), digits)) return Refuse(QStringLiteral("Invalid Mask!"), edit);
+        if (edit->isEnabled() && !IsHexOfLength(edit->text(), digits)) return Refuse(QStringLiteral("Invalid Mask!"), edit);
     return true;
 }
 

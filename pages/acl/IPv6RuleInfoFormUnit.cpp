@@ -21,11 +21,11 @@ constexpr int CreateAndGoItem = 3;
 
 QString CheckFlowLabel(const QString& text) {
     if (text.size() > 8) return QStringLiteral("The length of this value should be eight.");
-    return IsHex(text, 8) ? QString() : QStringLiteral("Invalid data!");
+    return IsHexOfLength(text, 8) ? QString() : QStringLiteral("Invalid data!");
 }
 
 QString CheckIPv6Address(const QString& text) {
-    return IsHex(text, 32) ? QString() : QStringLiteral("Invalid Ipv6 Address value");
+    return IsHexOfLength(text, 32) ? QString() : QStringLiteral("Invalid Ipv6 Address value");
 }
 
 }  // namespace

@@ -96,8 +96,7 @@ void TPktContentMaskForm::ResetInputs() {
 void TPktContentMaskForm::GetButtonClick() { RefreshClick(); }
 
 bool TPktContentMaskForm::IsHexText(const QString& text) {
-    if (text.size() > 8) return false;
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return IsHex(QString(c), 1); });
+    return IsHexUpTo(text, 8);
 }
 
 bool TPktContentMaskForm::CheckInputs() {

@@ -20,7 +20,7 @@ enum Column {
 };
 constexpr int CreateAndGoItem = 3;
 
-QString CheckChunkData(const QString& text) { return IsHex(text, 8) ? QString() : QStringLiteral("Invalid Offset"); }
+QString CheckChunkData(const QString& text) { return IsHexOfLength(text, 8) ? QString() : QStringLiteral("Invalid Offset"); }
 
 }  // namespace
 
