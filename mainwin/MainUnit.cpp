@@ -24,6 +24,7 @@
 #include "WaitingFormUnit.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +38,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <future>
 #include <map>
 #include <string_view>
 
@@ -67,6 +69,10 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QM
     // these small widgets cost less than waking a thread for each piece (a scroll bar took
     // twice as long), so a single thread takes them all.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
+    // Finding the machine's fonts is the slowest step of a start and needs none of the window: it runs
+    // beside the building of the menus, which draw no text yet. The first text measured waits for it
+    // (the font database is thread-safe); leaving the constructor waits for the thread.
+    const auto fontsFound = std::async(std::launch::async, [] { QFontDatabase::families(); });
     BuildForm();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -437,8 +443,8 @@ void TMainForm::Discover() {
 }
 
 void TMainForm::ApplyScrollingLayout() {
+    // Sized when its panels stood; it moves up so that the taller window fits the screen.
     move(x(), 20);
-    resize(width() + 20, menuBar()->sizeHint().height() + ScrollingHeight + statusBar()->sizeHint().height());
 }
 
 std::string TMainForm::UnitOneModuleName() const {
@@ -560,12 +566,13 @@ void TMainForm::FitToPanels() {
     for (const auto& p : PanelForms) width = std::max(width, p->width());
     const int height = LastPanel->y() + LastPanel->height();
     ScrollContent->resize(width, height);
-    // A window that will scroll keeps its height until the scrolling layout sets it: grown to every
-    // panel first it would be painted at that size once for nothing.
-    const bool scrolls = PanelCount >= ScrollingFrom;
-    resize(width + 3, scrolls ? this->height()
-                              : menuBar()->sizeHint().height() + height + statusBar()->sizeHint().height() +
-                                    int(PanelForms.size()) + 3);
+    // A window that scrolls takes its final size now, with room for the scroll bar beside the panels,
+    // so that the steps left of the discovery paint it at that size and the end paints only what changed.
+    if (PanelCount >= ScrollingFrom)
+        resize(width + 23, menuBar()->sizeHint().height() + ScrollingHeight + statusBar()->sizeHint().height());
+    else
+        resize(width + 3, menuBar()->sizeHint().height() + height + statusBar()->sizeHint().height() +
+                              int(PanelForms.size()) + 3);
 }
 
 void TMainForm::AttachPortPopup() {

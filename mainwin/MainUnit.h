@@ -145,7 +145,7 @@ private:
     // Lets the screen repaint and answers arrive between two synchronous steps; input waits.
     static void BetweenSteps();
     void AddPanel(const TPanelModel& model, int unitId);
-    // The window sized to show every panel, one under the other.
+    // The window sized to show every panel, one under the other, or the scroll box of a window that scrolls.
     void FitToPanels();
     const TPanelModel& StandaloneModel() const;
     void ProbeCombosAhead();
