@@ -32,6 +32,9 @@
 #include <set>
 #include <memory>
 
+// Sizes in failure messages as width x height.
+static void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+
 namespace {
 
 using trvtest::Fault;
@@ -58,6 +61,27 @@ private:
 };
 
 // A main window started as the suite starts it, against a simulator with the given data.
+// The sizes the main window was painted at, apart from the size it was shown at.
+class PaintedSizes : public QObject {
+public:
+    PaintedSizes() { qApp->installEventFilter(this); }
+    ~PaintedSizes() override { qApp->removeEventFilter(this); }
+    std::vector<QSize> Sizes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched->objectName() != QLatin1String("MainForm")) return false;
+        const QSize size = static_cast<QWidget*>(watched)->size();
+        if (event->type() == QEvent::Show) ShownAt = size;
+        if (event->type() == QEvent::Paint && size != ShownAt && (Sizes.empty() || Sizes.back() != size))
+            Sizes.push_back(size);
+        return false;
+    }
+
+private:
+    QSize ShownAt;
+};
+
 class Discovery : public SuiteFolderTest {
 protected:
     void SetUp() override {
@@ -290,6 +314,7 @@ TEST_F(Discovery, FivePresentUnitsSwitchToTheScrollingLayout) {
         SCOPED_TRACE(c.present);
         startSimulator("stack12.txt");
         for (int unit = c.present + 1; unit <= 12; ++unit) setExist(unit, false);
+        const PaintedSizes painted;
         ASSERT_TRUE(open());
         EXPECT_EQ(form->PanelCount, c.present);
         EXPECT_EQ(int(form->PanelForms.size()), c.present);
@@ -300,6 +325,8 @@ TEST_F(Discovery, FivePresentUnitsSwitchToTheScrollingLayout) {
         int widest = 0;
         for (const auto& p : form->PanelForms) widest = std::max(widest, p->width());
         EXPECT_EQ(form->width(), widest + (c.scrolling ? 23 : 3));
+        // Once its panels stand the window has its final size: it is never painted at a size between.
+        EXPECT_EQ(painted.Sizes, std::vector<QSize>{form->size()});
     }
 }
 
