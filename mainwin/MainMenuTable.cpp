@@ -1,5 +1,7 @@
 #include "MainMenuTable.h"
 
+#include <map>
+
 namespace {
 
 // Separators are captioned "-". Captions keep the form's blanks and spellings.
@@ -664,3 +666,13 @@ constexpr TMainMenuEntry MainMenu[] = {
 }  // namespace
 
 std::span<const TMainMenuEntry> mainMenuTable() { return MainMenu; }
+
+const TMainMenuEntry* FindMainMenuEntry(std::string_view name) {
+    static const std::map<std::string_view, const TMainMenuEntry*> byName = [] {
+        std::map<std::string_view, const TMainMenuEntry*> index;
+        for (const TMainMenuEntry& entry : MainMenu) index.emplace(entry.Name, &entry);
+        return index;
+    }();
+    const auto found = byName.find(name);
+    return found == byName.end() ? nullptr : found->second;
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 enum class TMenuKind : std::uint8_t { Item, Submenu, Separator };
 
@@ -19,3 +20,5 @@ struct TMainMenuEntry {
 
 // Every item of the main menu in menu order, parents before their children.
 std::span<const TMainMenuEntry> mainMenuTable();
+// The entry of that component name; null when the menu has none.
+const TMainMenuEntry* FindMainMenuEntry(std::string_view name);

@@ -69,19 +69,20 @@ TMainForm::TMainForm(const std::vector<std::string>& args, QWidget* parent) : QM
     // these small widgets cost less than waking a thread for each piece (a scroll bar took
     // twice as long), so a single thread takes them all.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
-    // Finding the machine's fonts is the slowest step of a start and needs none of the window: it runs
-    // beside the building of the menus, which draw no text yet. The first text measured waits for it
-    // (the font database is thread-safe); leaving the constructor waits for the thread.
+    // Finding the machine's fonts is the slowest step of a start and needs nothing of the window: it runs
+    // beside the session's start and the building of the menu bar, which measure no text. The first text
+    // measured waits for it (the font database is thread-safe); leaving the constructor waits for the thread.
     const auto fontsFound = std::async(std::launch::async, [] { QFontDatabase::families(); });
+
+    // The engine-boots counter lies in the current directory.
+    startSNMPSession("");
+
     BuildForm();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     ScaleFactor = screen && screen->logicalDotsPerInch() == 96 ? 1.0f : 1.25f;
     resize(800, height());
     if (screen) move(screen->availableGeometry().center() - rect().center());
-
-    // The engine-boots counter lies in the current directory.
-    startSNMPSession("");
 
     const TRegistry registry(TRegistry::DefaultFileName());
     loadMessageFiles(HelpBaseDirectory(registry));
@@ -154,39 +155,72 @@ void TMainForm::BuildForm() {
 }
 
 void TMainForm::BuildMainMenu() {
-    std::map<std::string_view, QMenu*> menus;
-    for (const TMainMenuEntry& entry : mainMenuTable()) {
-        QMenu* parent = entry.Parent ? menus.at(entry.Parent) : nullptr;
-        QAction* action = nullptr;
-        const QString caption = QString::fromLatin1(entry.Caption);
-        switch (entry.Kind) {
-        case TMenuKind::Submenu: {
-            QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-            menu->setObjectName(QString::fromLatin1(entry.Name));
-            menus[entry.Name] = menu;
-            action = menu->menuAction();
-            break;
-        }
-        case TMenuKind::Separator:
-            action = parent->addSeparator();
-            action->setObjectName(QString::fromLatin1(entry.Name));
-            break;
-        case TMenuKind::Item:
-            action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
-            action->setObjectName(QString::fromLatin1(entry.Name));
-            break;
-        }
-        action->setVisible(entry.Visible);
-        if (entry.Handler && entry.Kind == TMenuKind::Item)
-            connect(action, &QAction::triggered, this, [this, handler = entry.Handler] { RunMenuHandler(handler); });
-    }
-    VACM1 = menus.at("VACM1");
+    for (const TMainMenuEntry& entry : mainMenuTable())
+        if (!entry.Parent) AddMenuEntry(entry, nullptr);
+    VACM1 = Menus.at("VACM1");
 }
 
-QAction* TMainForm::MenuItem(std::string_view name) const {
-    const QString objectName = QString::fromLatin1(name.data(), qsizetype(name.size()));
-    if (auto* menu = findChild<QMenu*>(objectName)) return menu->menuAction();
-    return findChild<QAction*>(objectName);
+void TMainForm::FillMenu(std::string_view name) {
+    if (!FilledMenus.insert(name).second) return;
+    // A menu is made with the items of the menu it sits in.
+    if (const TMainMenuEntry* entry = FindMainMenuEntry(name); entry && entry->Parent) FillMenu(entry->Parent);
+    QMenu* menu = Menus.at(name);
+    for (const TMainMenuEntry& entry : mainMenuTable())
+        if (entry.Parent && name == entry.Parent) AddMenuEntry(entry, menu);
+}
+
+QAction* TMainForm::AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent) {
+    QAction* action = nullptr;
+    const QString caption = QString::fromLatin1(entry.Caption);
+    switch (entry.Kind) {
+    case TMenuKind::Submenu: {
+        QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(entry.Name));
+        Menus[entry.Name] = menu;
+        connect(menu, &QMenu::aboutToShow, this, [this, name = std::string_view(entry.Name)] { FillMenu(name); });
+        action = menu->menuAction();
+        break;
+    }
+    case TMenuKind::Separator:
+        action = parent->addSeparator();
+        action->setObjectName(QString::fromLatin1(entry.Name));
+        break;
+    case TMenuKind::Item:
+        action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+        action->setObjectName(QString::fromLatin1(entry.Name));
+        break;
+    }
+    action->setVisible(entry.Visible);
+    if (const auto pending = PendingMenuStates.find(entry.Name); pending != PendingMenuStates.end()) {
+        if (pending->second.Visible) action->setVisible(*pending->second.Visible);
+        if (pending->second.Enabled) action->setEnabled(*pending->second.Enabled);
+        PendingMenuStates.erase(pending);
+    }
+    if (entry.Handler && entry.Kind == TMenuKind::Item)
+        connect(action, &QAction::triggered, this, [this, handler = entry.Handler] { RunMenuHandler(handler); });
+    MenuActions[entry.Name] = action;
+    return action;
+}
+
+QAction* TMainForm::MenuItem(std::string_view name) {
+    const TMainMenuEntry* entry = FindMainMenuEntry(name);
+    if (!entry) return nullptr;
+    if (entry->Parent) FillMenu(entry->Parent);
+    return MenuActions.at(entry->Name);
+}
+
+void TMainForm::SetMenuItemVisible(std::string_view name, bool visible) {
+    if (const auto made = MenuActions.find(name); made != MenuActions.end())
+        made->second->setVisible(visible);
+    else if (const TMainMenuEntry* entry = FindMainMenuEntry(name))
+        PendingMenuStates[entry->Name].Visible = visible;
+}
+
+void TMainForm::SetMenuItemEnabled(std::string_view name, bool enabled) {
+    if (const auto made = MenuActions.find(name); made != MenuActions.end())
+        made->second->setEnabled(enabled);
+    else if (const TMainMenuEntry* entry = FindMainMenuEntry(name))
+        PendingMenuStates[entry->Name].Enabled = enabled;
 }
 
 void TMainForm::RunMenuHandler(std::string_view handler) {
@@ -205,8 +239,7 @@ void TMainForm::RunGuarded(const std::function<void()>& work) {
 }
 
 void TMainForm::ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile) {
-    for (const auto& [name, visible] : profile)
-        if (QAction* action = MenuItem(name)) action->setVisible(visible);
+    for (const auto& [name, visible] : profile) SetMenuItemVisible(name, visible);
 }
 
 void TMainForm::ApplyRoutingMenuProfile() {
@@ -624,12 +657,10 @@ void TMainForm::RefreshPanel1Click() {
 
 void TMainForm::GateActions(const char* const* names, bool on, bool visibility) {
     for (; *names; ++names) {
-        QAction* action = MenuItem(*names);
-        if (!action) continue;
         if (visibility)
-            action->setVisible(on);
+            SetMenuItemVisible(*names, on);
         else
-            action->setEnabled(on);
+            SetMenuItemEnabled(*names, on);
     }
 }
 

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -28,6 +30,7 @@ class QToolButton;
 class QTreeWidget;
 class TFrontPanelForm;
 struct KySNMPVarDesc;
+struct TMainMenuEntry;
 struct TPanelModel;
 
 // The main window: the device's address and credentials from the command line and the device's INI
@@ -94,10 +97,13 @@ public:
     void ReleasePortButtons();
     void ClosePanelForms();
     void RefreshPanel1Click();
-    // The menu from its table, one action per item named after its component.
+    // The menu bar from the menu's table. A menu's items, one action each named after its component,
+    // are made when it first opens or when one of them is asked for: a start makes a few dozen of the
+    // 650 instead of all.
     void BuildMainMenu();
-    // The action of a menu item (or of a submenu) by component name; null when there is none.
-    QAction* MenuItem(std::string_view name) const;
+    // The action of a menu item (or of a submenu) by component name, made if it was not yet; null when
+    // the menu has no such item.
+    QAction* MenuItem(std::string_view name);
     // Runs a menu item's handler; what it throws is shown in a box.
     void RunMenuHandler(std::string_view handler);
     void ApplyRoutingMenuProfile();
@@ -135,6 +141,12 @@ private:
     void BuildForm();
     void RunGuarded(const std::function<void()>& work);
     void ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile);
+    // Makes the items of the named menu (and of the menus it sits in) unless they are made.
+    void FillMenu(std::string_view name);
+    QAction* AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent);
+    // Shows or hides, enables or disables an item; one not made yet takes it when it is made.
+    void SetMenuItemVisible(std::string_view name, bool visible);
+    void SetMenuItemEnabled(std::string_view name, bool enabled);
     void OpenPortPage(const char* title, const KySNMPVarDesc* table, int widthPlus);
     void CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request, const KySNMPVarDesc* table,
                             QLabel* label);
@@ -161,6 +173,15 @@ private:
     std::string UnitOneModuleName() const;
 
     QMenu* VACM1 = nullptr;  // "SNMP v3"
+    std::map<std::string_view, QMenu*> Menus;  // made so far, by component name
+    std::map<std::string_view, QAction*> MenuActions;  // made so far; a submenu's is its menu's action
+    std::set<std::string_view> FilledMenus;  // whose items are made
+    // What the profiles and states decided for items not made yet.
+    struct TMenuItemState {
+        std::optional<bool> Visible;
+        std::optional<bool> Enabled;
+    };
+    std::map<std::string_view, TMenuItemState> PendingMenuStates;
     QWidget* ScrollContent = nullptr;
 };
 

@@ -345,6 +345,21 @@ TEST_F(MenuWindow, ARegisteredDialogOpensReachableWhileOpenAndAFailureIsShownInA
     EXPECT_EQ(box, "Can not set Var format to a ComboBox!");
 }
 
+TEST_F(MenuWindow, AMenuMakesItsItemsWhenItFirstOpens) {
+    ASSERT_TRUE(open());
+    auto* help = form->findChild<QMenu*>("Help1");
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->actions().isEmpty());
+    for (int opening = 0; opening < 2; ++opening) {
+        help->popup(QPoint());
+        QStringList names;
+        for (const QAction* action : help->actions()) names << action->objectName();
+        EXPECT_EQ(names, (QStringList{"Help2", "About1", "Test"}));
+        EXPECT_FALSE(help->actions().last()->isVisible());
+        help->close();
+    }
+}
+
 TEST_F(MenuWindow, PortPopupPagesReadTheRowOfTheClickedPort) {
     ASSERT_TRUE(open());
     QToolButton* button = nullptr;
