@@ -134,6 +134,8 @@ public:
         Env.insert("MIBS", "");
         Env.insert("SNMPCONFPATH", dir.path());
         Env.insert("SNMP_PERSISTENT_DIR", dir.path());
+        // A start leaves at once, before its temporary folders are removed: they go with this one.
+        Env.insert("TMPDIR", dir.path());
         writeFile(dir.filePath("registry.ini"), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Ostrel\\Varden5.1\\MibFile]\nPath=" +
                                                     dir.path().toStdString() + "\n");
     }
