@@ -169,7 +169,7 @@ void TMainForm::FillMenu(std::string_view name) {
         if (entry.Parent && name == entry.Parent) AddMenuEntry(entry, menu);
 }
 
-QAction* TMainForm::AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent) {
+void TMainForm::AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent) {
     QAction* action = nullptr;
     const QString caption = QString::fromLatin1(entry.Caption);
     switch (entry.Kind) {
@@ -199,7 +199,6 @@ QAction* TMainForm::AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent) {
     if (entry.Handler && entry.Kind == TMenuKind::Item)
         connect(action, &QAction::triggered, this, [this, handler = entry.Handler] { RunMenuHandler(handler); });
     MenuActions[entry.Name] = action;
-    return action;
 }
 
 QAction* TMainForm::MenuItem(std::string_view name) {

@@ -143,7 +143,7 @@ private:
     void ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile);
     // Makes the items of the named menu (and of the menus it sits in) unless they are made.
     void FillMenu(std::string_view name);
-    QAction* AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent);
+    void AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent);
     // Shows or hides, enables or disables an item; one not made yet takes it when it is made.
     void SetMenuItemVisible(std::string_view name, bool visible);
     void SetMenuItemEnabled(std::string_view name, bool enabled);
@@ -165,7 +165,7 @@ private:
     // time-out, and the stack mode and unit table are read once each.
     void BeginStartupReads();
     void ReadStackMode();
-    // Enables (or shows) the named menu items; names end with nullptr, items not built are passed over.
+    // Enables (or shows) the named menu items; names end with nullptr, names the menu lacks are passed over.
     void GateActions(const char* const* names, bool enabled, bool visibility);
     // Reads the state into its hidden text and enables or disables the items by it.
     void GateByState(KySNMPRequest2Edits& request, const QLabel* state, const char* const* items);
