@@ -208,18 +208,16 @@ QAction* TMainForm::MenuItem(std::string_view name) {
     return MenuActions.at(entry->Name);
 }
 
-void TMainForm::SetMenuItemVisible(std::string_view name, bool visible) {
-    if (const auto made = MenuActions.find(name); made != MenuActions.end())
-        made->second->setVisible(visible);
-    else if (const TMainMenuEntry* entry = FindMainMenuEntry(name))
-        PendingMenuStates[entry->Name].Visible = visible;
-}
-
-void TMainForm::SetMenuItemEnabled(std::string_view name, bool enabled) {
-    if (const auto made = MenuActions.find(name); made != MenuActions.end())
-        made->second->setEnabled(enabled);
-    else if (const TMainMenuEntry* entry = FindMainMenuEntry(name))
-        PendingMenuStates[entry->Name].Enabled = enabled;
+void TMainForm::GateMenuItem(std::string_view name, bool on, bool visibility) {
+    if (const auto made = MenuActions.find(name); made != MenuActions.end()) {
+        if (visibility)
+            made->second->setVisible(on);
+        else
+            made->second->setEnabled(on);
+    } else if (const TMainMenuEntry* entry = FindMainMenuEntry(name)) {
+        TMenuItemState& state = PendingMenuStates[entry->Name];
+        (visibility ? state.Visible : state.Enabled) = on;
+    }
 }
 
 void TMainForm::RunMenuHandler(std::string_view handler) {
@@ -238,7 +236,7 @@ void TMainForm::RunGuarded(const std::function<void()>& work) {
 }
 
 void TMainForm::ApplyMenuProfile(std::span<const std::pair<const char*, bool>> profile) {
-    for (const auto& [name, visible] : profile) SetMenuItemVisible(name, visible);
+    for (const auto& [name, visible] : profile) GateMenuItem(name, visible, true);
 }
 
 void TMainForm::ApplyRoutingMenuProfile() {
@@ -655,12 +653,7 @@ void TMainForm::RefreshPanel1Click() {
 }
 
 void TMainForm::GateActions(const char* const* names, bool on, bool visibility) {
-    for (; *names; ++names) {
-        if (visibility)
-            SetMenuItemVisible(*names, on);
-        else
-            SetMenuItemEnabled(*names, on);
-    }
+    for (; *names; ++names) GateMenuItem(*names, on, visibility);
 }
 
 void TMainForm::GateByState(KySNMPRequest2Edits& request, const QLabel* state, const char* const* items) {

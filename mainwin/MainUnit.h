@@ -144,9 +144,8 @@ private:
     // Makes the items of the named menu (and of the menus it sits in) unless they are made.
     void FillMenu(std::string_view name);
     void AddMenuEntry(const TMainMenuEntry& entry, QMenu* parent);
-    // Shows or hides, enables or disables an item; one not made yet takes it when it is made.
-    void SetMenuItemVisible(std::string_view name, bool visible);
-    void SetMenuItemEnabled(std::string_view name, bool enabled);
+    // Enables (or shows) an item, or disables (hides) it; one not made yet takes it when it is made.
+    void GateMenuItem(std::string_view name, bool on, bool visibility);
     void OpenPortPage(const char* title, const KySNMPVarDesc* table, int widthPlus);
     void CreateStateRequest(std::unique_ptr<KySNMPRequest2Edits>& request, const KySNMPVarDesc* table,
                             QLabel* label);

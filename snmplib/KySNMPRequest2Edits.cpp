@@ -277,6 +277,7 @@ void KySNMPRequest2Edits::ShowWaitingRows() {
     ListView->doItemsLayout();
     QCoreApplication::sendPostedEvents(ListView, 0);
     for (QObject* part : ListView->findChildren<QObject*>()) QCoreApplication::sendPostedEvents(part, 0);
+    // What the scroll bars, shown or hidden, posted back to the list.
     QCoreApplication::sendPostedEvents(ListView, 0);
 }
 
