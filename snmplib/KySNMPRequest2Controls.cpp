@@ -105,6 +105,7 @@ void KySNMPRequest2Controls::call(const ErrorEvent& hook, const KySNMPError& err
 
 void KySNMPRequest2Controls::idle() {
     Busy = 0;
+    DropNextAnswer = false;
     Current = Running::Nothing;
 }
 
@@ -223,6 +224,11 @@ bool KySNMPRequest2Controls::getAsync() {
 
 void KySNMPRequest2Controls::OnGetResponse(const KySNMPError& error) {
     std::weak_ptr<int> token = Token;
+    if (DropNextAnswer) {
+        idle();
+        return;
+    }
+    bool awaitingNext = false;
     try {
         if (error.Code != 0) {
             idle();
@@ -239,28 +245,38 @@ void KySNMPRequest2Controls::OnGetResponse(const KySNMPError& error) {
             finishRead(error, false);
             return;
         }
+        if (!Request.Active) {
+            deliverRow();
+            finishRead(error, true);
+            return;
+        }
+        // The next row is asked for before this one is shown: the agent answers while the page works.
+        const std::optional<KySNMPError> refused = continueWalk();
+        awaitingNext = !refused;
         deliverRow();
-        if (Request.Active) continueWalk();
-        else finishRead(error, true);
+        if (refused) {
+            // A refused continuation is a failed read: the page must not wait for an end that never comes.
+            idle();
+            LastOp = 0;
+            readFailed(*refused);
+        }
     } catch (const std::exception& e) {
         if (token.expired()) return;
-        idle();
+        // A continuation already sent is waited for, so that its answer never lands in a later read.
+        if (awaitingNext) DropNextAnswer = true;
+        else idle();
         LastOp = 0;
         ReadEnded();
         ReportException(e);
     }
 }
 
-void KySNMPRequest2Controls::continueWalk() {
+std::optional<KySNMPError> KySNMPRequest2Controls::continueWalk() {
     bool ok = true;
     ErrorCapture errors(Request);
     Request.GetAsync(false, ok, readCompletion());
-    if (ok) return;
-    // A refused continuation is a failed read: the page must not wait for an end that never comes.
-    const KySNMPError failure = errors.Error();
-    idle();
-    LastOp = 0;
-    readFailed(failure);
+    if (ok) return std::nullopt;
+    return errors.Error();
 }
 
 void KySNMPRequest2Controls::finishRead(const KySNMPError& error, bool stopped) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,8 @@ private:
     bool setAsync(const std::string& positions, const std::vector<std::string>* values);
     KySNMPRequest::Completion readCompletion();
     void deliverRow();
-    void continueWalk();
+    // Sends the walk's next request; a refusal comes back for the caller to end the read with.
+    std::optional<KySNMPError> continueWalk();
     void finishRead(const KySNMPError& error, bool stopped);
     void readFailed(const KySNMPError& error);
     void writeAnswered(const KySNMPError& error);
@@ -111,6 +113,8 @@ private:
 
     Running Current = Running::Nothing;
     bool GetQueued = false;
+    // The walk failed on a row after its next request went out: that request's answer only ends the read.
+    bool DropNextAnswer = false;
     std::vector<std::pair<int, int>> LeftOut;  // (position, access word) of this Set's left-out variables
     QPointer<QWidget> Target;
     // Completions and code after a hook or a message box hold a weak copy: expired means the binder is gone.

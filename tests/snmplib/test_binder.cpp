@@ -431,13 +431,38 @@ TEST_F(ListTest, ReadFailureGoesToTheHookOrTheStatusLineOrABox) {
 }
 
 TEST_F(ListTest, RefusedContinuationIsReportedLikeAFailedAnswer) {
-    // The first row read, the next request cannot be sent: the page must not wait for an end.
+    // Broken at the first row, when the second is already asked for: the third request cannot be sent,
+    // and the page must not wait for an end.
     binder.AfterRow = [&] { binder.Request.Security.Version = 2; };
     ASSERT_TRUE(binder.Get());
     ASSERT_TRUE(idle(binder));
-    EXPECT_EQ(list->topLevelItemCount(), 1);
+    EXPECT_EQ(list->topLevelItemCount(), 2) << "the row already asked for is still shown";
+    EXPECT_EQ(ofKind(sim->log(), "GETNEXT").size(), 2u);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0], 0);
+}
+
+TEST_F(ListTest, RowThatCannotBeShownEndsTheWalkAndTheNextAnswerAsksForNoMore) {
+    sim->addFault({Fault::Delay, "", -1, 5, 150});
+    binder.AfterRow = [&] { throw KyException(-12); };
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(waitUntil([&] { return binder.Rows == 1; }));
+    EXPECT_EQ(binder.Busy, 1) << "the next row was asked for before this one failed: its answer is waited for";
+    ASSERT_TRUE(idle(binder));
+    waitUntil([] { return false; }, 200);  // room for a request that should not come
+    EXPECT_EQ(binder.Rows, 1);
+    EXPECT_EQ(ofKind(sim->log(), "GETNEXT").size(), 2u);
+    EXPECT_EQ(status->text().toStdString().rfind("Get: " + messageOf(-12), 0), 0u) << status->text().toStdString();
+    EXPECT_EQ(binder.Done, 0);
+
+    // The answer that ended the read is not the first row of the next one.
+    binder.AfterRow = nullptr;
+    binder.Rows = 0;
+    ASSERT_TRUE(binder.Get());
+    ASSERT_TRUE(idle(binder));
+    EXPECT_EQ(binder.Rows, 3);
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(row(0)[1], "one");
 }
 
 TEST_F(ListTest, RowsHeldForTheNextPaintAreShownAtOnceWhenTheReadEndsAnyWay) {
@@ -450,9 +475,10 @@ TEST_F(ListTest, RowsHeldForTheNextPaintAreShownAtOnceWhenTheReadEndsAnyWay) {
         int rows;
         std::vector<int> reported;
     } cases[] = {
+        // The second row is asked for before the first is shown: it still comes after a stop or a break.
         {"the walk's end", [] {}, 3, {0}},
-        {"a stop", [&] { binder.Request.Active = 0; }, 1, {0}},
-        {"a refused continuation", [&] { binder.Request.Security.Version = 2; }, 1, {}},
+        {"a stop", [&] { binder.Request.Active = 0; }, 2, {0}},
+        {"a refused continuation", [&] { binder.Request.Security.Version = 2; }, 2, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
