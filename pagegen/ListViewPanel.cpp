@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QCache>
 #include <QPushButton>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QTreeWidget>
@@ -82,24 +84,58 @@ private:
                                                                                            : QPalette::Text));
             const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
             const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
-            QTextOption layoutOption;
-            layoutOption.setWrapMode(QTextOption::ManualWrap);
-            layoutOption.setTextDirection(cell.direction);
-            layoutOption.setAlignment(QStyle::visualAlignment(cell.direction, cell.displayAlignment));
-            QTextLayout layout(cell.text, cell.font);
-            layout.setTextOption(layoutOption);
-            QTextLine line = LayOut(layout, area.width());
-            if (line.naturalTextWidth() > area.width()) {
-                layout.setText(cell.fontMetrics.elidedText(cell.text, cell.textElideMode, area.width()));
-                line = LayOut(layout, area.width());
-            }
-            const qreal height = line.height();
+            const LaidOutText& text = LaidOut(cell, area.width());
             qreal top = area.top();
-            if (cell.displayAlignment & Qt::AlignBottom) top = area.bottom() + 1 - height;
-            else if (cell.displayAlignment & Qt::AlignVCenter) top += (area.height() - height) / 2;
-            layout.draw(painter, QPointF(area.left(), top));
+            if (cell.displayAlignment & Qt::AlignBottom) top = area.bottom() + 1 - text.Height;
+            else if (cell.displayAlignment & Qt::AlignVCenter) top += (area.height() - text.Height) / 2;
+            painter->drawStaticText(QPointF(area.left(), top), text.Text);
         }
         painter->restore();
+    }
+
+    struct LaidOutText {
+        QStaticText Text;
+        qreal Height = 0;
+    };
+
+    struct TextKey {
+        QString Text;
+        QFont Font;
+        int Width;
+        int Alignment;
+        bool operator==(const TextKey&) const = default;
+        friend size_t qHash(const TextKey& key, size_t seed = 0) {
+            return qHashMulti(seed, key.Text, key.Font, key.Width, key.Alignment);
+        }
+    };
+
+    // A list shows the same few values in many cells and paints them again at every scroll: each text is
+    // shaped and laid out once, as the style would lay it out, elided where it does not fit.
+    static const LaidOutText& LaidOut(const QStyleOptionViewItem& cell, int width) {
+        static QCache<TextKey, LaidOutText> cache(4096);
+        const Qt::Alignment alignment = QStyle::visualAlignment(cell.direction, cell.displayAlignment);
+        TextKey key{cell.text, cell.font, width, int(alignment)};
+        if (const LaidOutText* known = cache.object(key)) return *known;
+        QTextOption layoutOption;
+        layoutOption.setWrapMode(QTextOption::ManualWrap);
+        layoutOption.setTextDirection(cell.direction);
+        layoutOption.setAlignment(alignment);
+        QTextLayout layout(cell.text, cell.font);
+        layout.setTextOption(layoutOption);
+        QTextLine line = LayOut(layout, width);
+        QString shown = cell.text;
+        if (line.naturalTextWidth() > width) {
+            shown = cell.fontMetrics.elidedText(cell.text, cell.textElideMode, width);
+            layout.setText(shown);
+            line = LayOut(layout, width);
+        }
+        auto* text = new LaidOutText{QStaticText(shown), line.height()};
+        text->Text.setTextFormat(Qt::PlainText);
+        text->Text.setTextOption(layoutOption);
+        text->Text.setTextWidth(width);
+        text->Text.prepare(QTransform(), cell.font);
+        cache.insert(key, text);
+        return *text;
     }
 
     static QTextLine LayOut(QTextLayout& layout, int width) {

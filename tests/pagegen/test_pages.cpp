@@ -17,9 +17,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -519,6 +521,23 @@ TEST_F(TablePageTest, EveryCellIsRuledOnItsRightAndBottomEdgeOnly) {
         EXPECT_EQ(shot.pixelColor(cell.left() + 1, cell.bottom()), grid);
         EXPECT_NE(shot.pixelColor(cell.left() + 1, cell.top()), grid);
     }
+}
+
+// Texts laid out once are kept for the next paint: a narrower column must still elide, a wider one show all.
+TEST_F(TablePageTest, ACellElidesWhenItsColumnNarrowsAndShowsItsWholeTextWhenWideAgain) {
+    open(nameServerPage());
+    QHeaderView* header = list->header();
+    const int wide = header->sectionSize(2);
+    constexpr int Narrow = 40;
+    const auto cellShot = [&](int width) {
+        const QRect cell = list->visualRect(list->model()->index(0, 2));
+        return list->viewport()->grab(QRect(cell.topLeft(), QSize(width, cell.height()))).toImage();
+    };
+    const QImage whole = cellShot(wide);
+    header->resizeSection(2, Narrow);
+    EXPECT_NE(cellShot(Narrow - 1), whole.copy(0, 0, Narrow - 1, whole.height())) << "the text is elided, not cut";
+    header->resizeSection(2, wide);
+    EXPECT_EQ(cellShot(wide), whole);
 }
 
 TEST_F(TablePageTest, ClickingALineEnablesEditAndDeleteAndClickingBesideDisablesThem) {
