@@ -1,5 +1,6 @@
 #include "ListViewPanel.h"
 
+#include "ClippedScrollBars.h"
 #include "CtrlBtnPanel.h"
 #include "KyOid.h"
 #include "KySNMPRequest2Edits.h"
@@ -157,6 +158,7 @@ TListViewPanel::TListViewPanel(QWidget* parent, KySNMPRequest2Edits* request) : 
     ListView->setUniformRowHeights(true);
     ListView->setMouseTracking(true);
     ListView->setItemDelegate(new GridDelegate(ListView));
+    ClipScrollBarPaint(ListView);
     request->BindListView(ListView, 0);
     // Each line is made while the request still holds its instance.
     request->OnListRow = [request](QTreeWidgetItem& item) {

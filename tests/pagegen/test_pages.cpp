@@ -540,6 +540,26 @@ TEST_F(TablePageTest, ACellElidesWhenItsColumnNarrowsAndShowsItsWholeTextWhenWid
     EXPECT_EQ(cellShot(wide), whole);
 }
 
+TEST_F(TablePageTest, TheListsScrollBarsLookAsTheApplicationsStyleDrawsThem) {
+    open(nameServerPage());
+    QStyle* listsStyle = list->verticalScrollBar()->style();
+    EXPECT_EQ(list->horizontalScrollBar()->style(), listsStyle);
+    EXPECT_NE(listsStyle, QApplication::style());
+    for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        SCOPED_TRACE(orientation == Qt::Horizontal ? "horizontal" : "vertical");
+        const auto shot = [&](QStyle* style) {
+            QScrollBar bar(orientation);
+            if (style) bar.setStyle(style);
+            bar.setRange(0, 200);
+            bar.setPageStep(100);
+            bar.setValue(37);
+            bar.resize(orientation == Qt::Horizontal ? QSize(300, 16) : QSize(16, 300));
+            return bar.grab().toImage();
+        };
+        EXPECT_EQ(shot(listsStyle), shot(nullptr));
+    }
+}
+
 TEST_F(TablePageTest, ClickingALineEnablesEditAndDeleteAndClickingBesideDisablesThem) {
     open(nameServerPage());
     clickLine(0);
