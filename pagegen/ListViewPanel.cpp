@@ -49,12 +49,10 @@ public:
         initStyleOption(&content, index);
         if (IsPlainText(content)) PaintText(painter, content);
         else QStyledItemDelegate::paint(painter, content, index);
+        // The rules as filled rectangles: a line of a pen goes through the painter's line drawing, a pixel at a time.
         const QRect& cell = option.rect;
-        painter->save();
-        painter->setPen(GridColour);
-        painter->drawLine(cell.topRight(), cell.bottomRight());
-        painter->drawLine(cell.bottomLeft(), cell.bottomRight());
-        painter->restore();
+        painter->fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), GridColour);
+        painter->fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), GridColour);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
