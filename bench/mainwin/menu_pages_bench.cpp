@@ -36,7 +36,7 @@
 namespace {
 
 constexpr int SettledAfter = 5;
-constexpr int Samples = 5;
+constexpr int Samples = 15;  // pairs of a page and its bare walk, taken in turn: the ratio is of their medians
 constexpr int Opens = 2000;
 constexpr int WarmOpens = 200;
 constexpr int ScaledRows = 1000;
