@@ -6,9 +6,9 @@
 #include "KySNMPRequest2Edits.h"
 
 #include <QApplication>
+#include <QCache>
 #include <QLabel>
 #include <QPainter>
-#include <QCache>
 #include <QPushButton>
 #include <QStaticText>
 #include <QStyledItemDelegate>
