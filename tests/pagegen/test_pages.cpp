@@ -790,6 +790,31 @@ TEST_F(TablePageTest, RefreshDuringAWalkStartsNoSecondOne) {
     EXPECT_EQ(list->topLevelItemCount(), 40);
 }
 
+TEST_F(TablePageTest, RefreshRightAfterStopStartsANewWalkFromTheTableStart) {
+    struct Case {
+        const char* name;
+        std::function<void()> refresh;
+    } cases[] = {
+        {"the Refresh button", [this] { button("RefreshButton")->click(); }},
+        {"the page's own refresh", [this] { page->Refresh(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(hostPage());
+        const int delay = sim->addFault({Fault::Delay, Hosts, -1, 5, 20});
+        sim->clearLog();
+        button("RefreshButton")->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() >= 3; }));
+        button("StopButton")->click();
+        c.refresh();
+        ASSERT_TRUE(waitUntil([&] { return idle() && statusLine(page.get()).contains("Ok!"); }, 10000));
+        EXPECT_EQ(walksOf(sim->log(), std::string(Hosts) + ".2"), 2) << "the stopped walk is not resumed";
+        ASSERT_EQ(list->topLevelItemCount(), 40);
+        for (int line = 0; line < 40; ++line) EXPECT_EQ(list->topLevelItem(line)->text(0), QString::number(line + 1));
+        sim->removeFault(delay);
+    }
+}
+
 TEST_F(TablePageTest, AnAgentEndingAColumnWithTheOidAskedAndNullFailsTheRead) {
     sim->addFault({Fault::NullAtEnd, std::string(NameServer) + ".4"});
     page = BuildTablePage(nameServerPage(), "127.0.0.1");
