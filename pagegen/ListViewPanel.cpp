@@ -2,7 +2,6 @@
 
 #include "ClippedScrollBars.h"
 #include "CtrlBtnPanel.h"
-#include "KyOid.h"
 #include "KySNMPRequest2Edits.h"
 
 #include <QApplication>
@@ -15,26 +14,8 @@
 #include <QTextLayout>
 #include <QTreeWidget>
 
-#include <optional>
 
 namespace {
-
-// The row just delivered: the highest instance among the columns' last answers. Columns with a hole
-// at this row, or already ended, still stand at an earlier one.
-std::string deliveredInstance(const KySNMPRequest& request) {
-    const KySNMPVarList& list = request.VarList;
-    std::optional<KyOid> row;
-    for (int i = 0; i < list.GetCount(); ++i) {
-        if (!list.IsReadable(i)) continue;
-        const std::optional<KyOid> answered = KyOid::tryParse(list.GetVar(i).Index);
-        const std::optional<KyOid> base = KyOid::tryParse(request.BaseOid(i));
-        if (!answered || !base || !answered->isStrictlyUnder(*base)) continue;
-        const auto& ids = answered->subIds();
-        KyOid instance(std::vector<std::uint32_t>(ids.begin() + long(base->size()), ids.end()));
-        if (!row || *row < instance) row = std::move(instance);
-    }
-    return row ? row->toString() : std::string();
-}
 
 // Grid lines right and below each cell, the cell's content within them. Drawn here rather than by a style
 // sheet, which sends every cell of every paint through the style sheet engine. A cell of plain text is drawn
@@ -158,9 +139,9 @@ TListViewPanel::TListViewPanel(QWidget* parent, KySNMPRequest2Edits* request) : 
     ListView->setItemDelegate(new GridDelegate(ListView));
     ClipScrollBarPaint(ListView);
     request->BindListView(ListView, 0);
-    // Each line is made while the request still holds its instance.
+    // Each line is made while the request still holds the instance its row was read with.
     request->OnListRow = [request](QTreeWidgetItem& item) {
-        item.setData(0, InstanceRole, QString::fromStdString(deliveredInstance(request->Request)));
+        item.setData(0, InstanceRole, QString::fromStdString(request->Request.RowInstance));
     };
     int characters = 0;
     for (int c = 0; c < ListView->columnCount(); ++c) characters += int(ListView->headerItem()->text(c).size());

@@ -7,9 +7,13 @@
 
 namespace PageRequest {
 
+bool Reading(const KySNMPRequest2Edits& binder) { return binder.Busy && binder.Request.Active; }
+
 void Read(KySNMPRequest2Edits& binder) {
-    binder.Request.Active = 1;
+    // Made active while its last answer is on the way, a stopped walk would go on instead.
+    if (binder.Busy && !binder.Request.Active) StopAndWait(binder);
     if (binder.Busy) return;
+    binder.Request.Active = 1;
     try {
         binder.Get();
     } catch (const std::exception& error) {

@@ -6,6 +6,7 @@
 #include "KyException.h"
 #include "KySNMPRequest2Edits.h"
 #include "ListViewPanel.h"
+#include "PageRequest.h"
 #include "RowEditDialog.h"
 
 #include <QApplication>
@@ -93,7 +94,7 @@ void TSNMPListViewPanel::UpdateCount() {
 
 void TSNMPListViewPanel::RefreshClick() {
     if (!Request) return;
-    if (Request->Async && Request->Busy) return;
+    if (Request->Async && PageRequest::Reading(*Request)) return;
     ButtonPanel->EditButton->setEnabled(false);
     ButtonPanel->DeleteButton->setEnabled(false);
     TSNMPPanel::RefreshClick();

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <netinet/in.h>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <sys/socket.h>
@@ -244,6 +245,7 @@ int Agent::received(int op, netsnmp_session* session, int reqid, netsnmp_pdu* pd
             if (firePdu(FaultKind::StaleAnswer)) answerCopy(pdu->reqid - 1);
             if (firePdu(FaultKind::Duplicate)) answerCopy(pdu->reqid);
         }
+        if (pdu->command == SNMP_MSG_GETNEXT && answerNullAtEnd(session, pdu)) return 1;
         if (auto f = firePdu(FaultKind::Delay)) {
             auto* d = new Delayed{session, reqid, snmp_clone_pdu(pdu), magic};
             timeval after{f->ms / 1000, (f->ms % 1000) * 1000};
@@ -313,11 +315,7 @@ void Agent::nextRequests(const Oid& root, netsnmp_agent_request_info* reqinfo, n
     bool version1 = reqinfo->asp && reqinfo->asp->pdu && reqinfo->asp->pdu->version == SNMP_VERSION_1;
     for (auto* r = requests; r; r = r->next) {
         Oid name = nameOf(r->requestvb);
-        auto it = r->inclusive ? objects.lower_bound(name) : objects.upper_bound(name);
-        // A NULL answer would read as "nothing here" to the agent library; v1 has no Counter64.
-        while (it != objects.end() && (it->second.values.front().type == Type::Null ||
-                                       (version1 && it->second.values.front().type == Type::Counter64)))
-            ++it;
+        auto it = nextObject(name, r->inclusive, version1);
         if (it != objects.end() && !isPrefix(root, it->first)) it = objects.end(); // the next subtree answers
         Oid answer = it == objects.end() ? Oid{} : it->first;
         if (auto f = faults_.fire(FaultKind::ErrorStatus, name, answer)) {
@@ -344,6 +342,57 @@ void Agent::nextRequests(const Oid& root, netsnmp_agent_request_info* reqinfo, n
         }
         serve(r, name, answer, current(it->second));
     }
+}
+
+std::map<Oid, Object>::iterator Agent::nextObject(const Oid& name, bool inclusive, bool version1)
+{
+    auto& objects = store_.objects();
+    auto it = inclusive ? objects.lower_bound(name) : objects.upper_bound(name);
+    // A NULL answer would read as "nothing here" to the agent library; v1 has no Counter64.
+    while (it != objects.end() && (it->second.values.front().type == Type::Null ||
+                                   (version1 && it->second.values.front().type == Type::Counter64)))
+        ++it;
+    return it;
+}
+
+bool Agent::answerNullAtEnd(netsnmp_session* session, netsnmp_pdu* pdu)
+{
+    // The agent library takes a NULL answer to GETNEXT for "look further", so this answer is made here,
+    // every binding of the PDU from the store.
+    if (pdu->version != SNMP_VERSION_2c) return false;
+    struct Answer {
+        Oid name;
+        std::optional<Value> value; // none: endOfMibView
+    };
+    std::vector<Answer> answers;
+    bool fired = false;
+    for (auto* vb = pdu->variables; vb; vb = vb->next_variable) {
+        const Oid name = nameOf(vb);
+        auto it = nextObject(name, false, false);
+        const Oid next = it == store_.objects().end() ? Oid{} : it->first;
+        if (faults_.fireLeaving(FaultKind::NullAtEnd, name, next)) {
+            fired = true;
+            answers.push_back({name, Value{}});
+        } else if (it == store_.objects().end()) {
+            answers.push_back({name, std::nullopt});
+        } else {
+            answers.push_back({next, current(it->second)});
+        }
+    }
+    if (!fired) return false;
+    netsnmp_pdu* response = snmp_clone_pdu(pdu);
+    response->command = SNMP_MSG_RESPONSE;
+    response->errstat = SNMP_ERR_NOERROR;
+    response->errindex = 0;
+    response->flags &= ~UCD_MSG_FLAG_EXPECT_RESPONSE;
+    std::size_t i = 0;
+    for (auto* vb = response->variables; vb; vb = vb->next_variable, ++i) {
+        snmp_set_var_objid(vb, answers[i].name.data(), answers[i].name.size());
+        if (answers[i].value) toVarbind(vb, *answers[i].value);
+        else snmp_set_var_typed_value(vb, SNMP_ENDOFMIBVIEW, nullptr, 0);
+    }
+    if (!snmp_send(session, response)) snmp_free_pdu(response);
+    return true;
 }
 
 void Agent::serve(netsnmp_request_info* r, const Oid& requested, const Oid& answer, Value v)

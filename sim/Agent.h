@@ -50,6 +50,10 @@ private:
     std::string command(const std::string& line);
     void getRequests(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void nextRequests(const Oid& root, netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
+    // The object a GETNEXT of `name` answers with, or the end of the store.
+    std::map<Oid, Object>::iterator nextObject(const Oid& name, bool inclusive, bool version1);
+    // Answers a v2c GETNEXT itself when a "nullend" fault fires for one of its bindings; false otherwise.
+    bool answerNullAtEnd(netsnmp_session* session, netsnmp_pdu* pdu);
     void reserve(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests);
     void serve(netsnmp_request_info* request, const Oid& requested, const Oid& answer, Value value);
     Value current(Object& object);

@@ -12,6 +12,7 @@ int Faults::add(const std::vector<std::string>& words)
         {"backwards", FaultKind::Backwards}, {"sibling", FaultKind::SiblingColumn},
         {"wrongtype", FaultKind::WrongType}, {"truncate", FaultKind::Truncate},
         {"duplicate", FaultKind::Duplicate}, {"stale", FaultKind::StaleAnswer},
+        {"nullend", FaultKind::NullAtEnd},
     };
     if (words.empty()) throw std::invalid_argument("fault kind missing");
     Fault f;
@@ -46,6 +47,8 @@ int Faults::add(const std::vector<std::string>& words)
     }
     if (f.kind == FaultKind::SiblingColumn && f.oid.empty())
         throw std::invalid_argument("sibling needs oid= naming the column");
+    if (f.kind == FaultKind::NullAtEnd && f.oid.empty())
+        throw std::invalid_argument("nullend needs oid= naming the subtree");
     if (f.count == 0 || f.ms < 0 || f.length < 0 || f.status < 0 || f.status > 18)
         throw std::invalid_argument("count, ms, length or status out of range");
     f.id = nextId_++;
@@ -63,6 +66,18 @@ std::optional<Fault> Faults::fire(FaultKind kind, const Oid& requested, const Oi
     for (auto it = faults_.begin(); it != faults_.end(); ++it) {
         if (it->kind != kind) continue;
         if (!it->oid.empty() && !isPrefix(it->oid, requested) && !(answered.size() && isPrefix(it->oid, answered)))
+            continue;
+        Fault f = *it;
+        if (it->count > 0 && --it->count == 0) faults_.erase(it);
+        return f;
+    }
+    return std::nullopt;
+}
+
+std::optional<Fault> Faults::fireLeaving(FaultKind kind, const Oid& requested, const Oid& answered)
+{
+    for (auto it = faults_.begin(); it != faults_.end(); ++it) {
+        if (it->kind != kind || !isPrefix(it->oid, requested) || (answered.size() && isPrefix(it->oid, answered)))
             continue;
         Fault f = *it;
         if (it->count > 0 && --it->count == 0) faults_.erase(it);

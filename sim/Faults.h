@@ -20,6 +20,8 @@ enum class FaultKind {
     Truncate,      // an OCTET STRING comes back cut to `length` octets ("truncate")
     Duplicate,     // a GET-type request is answered twice ("duplicate")
     StaleAnswer,   // ... first answered with the previous request id, then properly ("stale")
+    NullAtEnd,     // a v2c GETNEXT whose answer leaves the fault OID's subtree answers with the requested
+                   // OID and a NULL value ("nullend")
 };
 
 struct Fault {
@@ -41,6 +43,8 @@ public:
 
     // Uses up one firing of the first fault of that kind that matches, if any.
     std::optional<Fault> fire(FaultKind kind, const Oid& requested, const Oid& answered = {});
+    // The same for a fault whose OID holds the requested OID but not the answered one.
+    std::optional<Fault> fireLeaving(FaultKind kind, const Oid& requested, const Oid& answered);
 
 private:
     std::vector<Fault> faults_;

@@ -156,6 +156,7 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
         bool Ended;
     };
     std::vector<Column> columns;
+    RowInstance.clear();
     std::size_t k = 0;
     for (int i = 0; i < VarList.GetCount(); ++i) {
         if (!VarList.IsReadable(i)) continue;
@@ -170,11 +171,14 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
         }
         bool ended = false;
         if (table) {
-            ended = !binding || binding->Value.isNull() || IsEndOfColumn(base, VarList.GetVar(i).Index, binding->Oid);
-            // Inside the column but not past the row asked: the agent misbehaves, and the walk says so.
-            if (binding && ended && OutOfOrder.empty() && !binding->Value.isNull() && binding->Oid.isStrictlyUnder(base)
-                && !VarList.GetVar(i).Index.empty() && IsEndOfColumn(base, VarList.GetVar(i).Index, binding->Oid))
-                OutOfOrder = binding->Oid.toString() + " does not follow " + VarList.GetVar(i).Index;
+            const std::string& previous = VarList.GetVar(i).Index;
+            ended = !binding || binding->Value.isNull() || IsEndOfColumn(base, previous, binding->Oid);
+            // The agent misbehaves, and the walk says so.
+            if (code == 0 && binding && OutOfOrder.empty()) {
+                const KyOid asked = previous.empty() ? base : KyOid::parse(previous);
+                if (answersOutOfOrder(base, asked, *binding))
+                    OutOfOrder = binding->Oid.toString() + " does not follow " + asked.toString();
+            }
         } else if (binding && binding->Value.isNull()) {
             // noSuchObject, noSuchInstance or NULL: no value, like a v1 agent's noSuchName.
             result.Missing = true;
@@ -192,26 +196,18 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
         if (!row || instance < *row) row = std::move(instance);
     }
 
-    std::string keysOfPreviousRow;
-    bool keysKnown = false;
     std::size_t finished = 0;
     for (const Column& column : columns) {
         KySNMPVar& var = VarList.GetVar(column.Var);
+        // A column that ended, or has a hole at this row, stays where it stood and is asked from there
+        // again; one without a row yet stands at its start. Never from key values: they may be any row's.
+        const auto standStill = [&] {
+            if (var.Index.empty()) var.Index = column.Base.toString();
+        };
         if (column.Ended) {
             ++finished;
             var.Value = NotDone;
-            if (!keysKnown) {
-                // Before the first row there are no keys: the column then goes on from its answer.
-                try {
-                    keysOfPreviousRow = JoinIndex();
-                } catch (const KyException&) {
-                    keysOfPreviousRow.clear();
-                }
-                keysKnown = true;
-            }
-            if (column.Binding)
-                var.Index = keysOfPreviousRow.empty() ? column.Binding->Oid.toString()
-                                                      : column.Base.toString() + "." + keysOfPreviousRow;
+            standStill();
             continue;
         }
         if (table) {
@@ -219,6 +215,7 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
             const KyOid instance(std::vector<std::uint32_t>(ids.begin() + long(column.Base.size()), ids.end()));
             if (instance != *row) {
                 var.Value.clear();
+                standStill();
                 continue;
             }
         }
@@ -233,6 +230,7 @@ KySNMPRequest::Decoded KySNMPRequest::decode(const std::vector<KyVarBind>& bindi
     if (finished == columns.size()) return result;
     if (table) {
         SplitIndex(*row);
+        RowInstance = row->toString();
         result.Continue = true;
     }
     for (int i = 0; i < VarList.GetCount(); ++i) ApplyFormula(VarList, i, true);
@@ -288,6 +286,11 @@ bool KySNMPRequest::GetSync(bool first, bool& ok) {
         }
     }
     return ok && decoded.Continue;
+}
+
+bool KySNMPRequest::answersOutOfOrder(const KyOid& base, const KyOid& asked, const KyVarBind& answer) {
+    if (answer.Value.type() == KyValue::EndOfMibView) return false;
+    return answer.Oid <= asked || (answer.Value.isNull() && answer.Oid.isStrictlyUnder(base));
 }
 
 KySNMPError KySNMPRequest::answerFailure(const Decoded& decoded) const {

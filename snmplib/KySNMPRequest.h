@@ -43,6 +43,9 @@ public:
     std::uint8_t Active = 1;
     int PendingAsync = 0;
     std::uint64_t ErrorCount = 0;
+    // The instance of the table row the last exchange read, as the agent returned it; empty when it read
+    // none. A row's own instance, whatever the key values held before.
+    std::string RowInstance;
 
     // One exchange; true when a table walk goes on with another (first = false).
     bool GetSync(bool first, bool& ok);
@@ -82,6 +85,9 @@ private:
     // The failure a completed exchange stands for beyond its status: a binding without a value, or a
     // walk whose agent answered out of order. Code 0 when there is none.
     KySNMPError answerFailure(const Decoded& decoded) const;
+    // Whether a column's answer breaks the walk's order: not past the OID asked (wherever it lies), or
+    // inside the column without a value. An endOfMibView on the OID asked is the agent's proper end.
+    static bool answersOutOfOrder(const KyOid& base, const KyOid& asked, const KyVarBind& answer);
     // The agent's error status of a write, with the object its error index points to.
     std::string writeErrorMessage(int code, const KySNMPExchange& exchange) const;
     void markPositions(const std::string& positions, const std::vector<std::string>* values);

@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -787,6 +788,140 @@ TEST_F(TablePageTest, RefreshDuringAWalkStartsNoSecondOne) {
     ASSERT_TRUE(waitUntil([&] { return idle(); }, 10000));
     EXPECT_EQ(walksOf(sim->log(), std::string(Hosts) + ".2"), 1);
     EXPECT_EQ(list->topLevelItemCount(), 40);
+}
+
+TEST_F(TablePageTest, RefreshRightAfterStopStartsANewWalkFromTheTableStart) {
+    struct Case {
+        const char* name;
+        std::function<void()> refresh;
+    } cases[] = {
+        {"the Refresh button", [this] { button("RefreshButton")->click(); }},
+        {"the page's own refresh", [this] { page->Refresh(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(hostPage());
+        const int delay = sim->addFault({Fault::Delay, Hosts, -1, 5, 20});
+        sim->clearLog();
+        button("RefreshButton")->click();
+        ASSERT_TRUE(waitUntil([&] { return list->topLevelItemCount() >= 3; }));
+        button("StopButton")->click();
+        c.refresh();
+        ASSERT_TRUE(waitUntil([&] { return idle() && statusLine(page.get()).contains("Ok!"); }, 10000));
+        EXPECT_EQ(walksOf(sim->log(), std::string(Hosts) + ".2"), 2) << "the stopped walk is not resumed";
+        ASSERT_EQ(list->topLevelItemCount(), 40);
+        for (int line = 0; line < 40; ++line) EXPECT_EQ(list->topLevelItem(line)->text(0), QString::number(line + 1));
+        sim->removeFault(delay);
+    }
+}
+
+TEST_F(TablePageTest, AnAgentEndingAColumnWithTheOidAskedAndNullFailsTheRead) {
+    sim->addFault({Fault::NullAtEnd, std::string(NameServer) + ".4"});
+    page = BuildTablePage(nameServerPage(), "127.0.0.1");
+    list = page->findChild<TSNMPListViewPanel*>()->ListViewPanel->ListView;
+    page->show();
+    ASSERT_TRUE(waitUntil([&] { return idle() && !statusLine(page.get()).isEmpty(); }));
+    const QString line = statusLine(page.get());
+    EXPECT_FALSE(line.contains("Ok!")) << line.toStdString();
+    EXPECT_TRUE(line.contains(QString::fromStdString(" does not follow " + std::string(NameServer) + ".4.1.")))
+        << line.toStdString();
+    EXPECT_EQ(list->topLevelItemCount(), 1) << "the row read stays";
+}
+
+// Served without the priority column: a column the agent has no instance of must not lend any line an
+// instance, whatever the page did before.
+class ColumnlessTablePageTest : public TablePageTest {
+protected:
+    void SetUp() override {
+        trvtest::isolateNetSnmp();
+        restart();
+    }
+    void restart() {
+        page.reset();
+        sim = std::make_unique<trvtest::SimAgent>("pages.txt",
+                                                  trvtest::variantData("variant-name-servers-without-priority.txt"));
+        targetSimulator(*sim);
+        open(nameServerPage());
+    }
+    void editAddress(int line, const char* address) {
+        clickLine(line);
+        whenModal([address](QWidget* modal) {
+            if (modal->objectName() != "EditDialog") return false;
+            modal->findChild<QLineEdit*>("RowEdit2")->setText(address);
+            modal->findChild<QCheckBox*>("RowCheck2")->setChecked(true);
+            modal->findChild<QPushButton*>("SetButton")->click();
+            closeIfOpen(modal);
+            return true;
+        });
+        button("EditButton")->click();
+        ASSERT_TRUE(waitUntil([&] { return idle(); }));
+    }
+    void deleteLine(int line) {
+        clickLine(line);
+        answerBox(QMessageBox::Ok);
+        button("DeleteButton")->click();
+    }
+};
+
+TEST_F(ColumnlessTablePageTest, EditAndDeleteOfTheFirstLineReachItsOwnRowWhateverCameBefore) {
+    struct Case {
+        const char* name;
+        std::function<void()> before;
+        int lines;
+    } cases[] = {
+        {"a second walk",
+         [this] {
+             button("RefreshButton")->click();
+             ASSERT_TRUE(waitUntil([&] { return idle(); }));
+         },
+         3},
+        {"an Edit of the last line", [this] { editAddress(2, "192.0.2.65"); }, 3},
+        {"a Delete of the last line", [this] { deleteLine(2); }, 2},
+        {"a refused Add", [this] {
+             const int refusal = sim->addFault({Fault::ErrorStatus, std::string(NameServer) + ".2", -1, 10});
+             whenModal([](QWidget* modal) {
+                 if (modal->objectName() != "AddDialog") return false;
+                 modal->findChild<QLineEdit*>("RowEdit0")->setText("9");
+                 modal->findChild<QLineEdit*>("RowEdit2")->setText("192.0.2.99");
+                 modal->findChild<QCheckBox*>("RowCheck2")->setChecked(true);
+                 answerBox(QMessageBox::Ok);
+                 modal->findChild<QPushButton*>("SetButton")->click();
+                 qobject_cast<QDialog*>(modal)->reject();
+                 return true;
+             });
+             button("AddButton")->click();
+             sim->removeFault(refusal);
+             ASSERT_TRUE(waitUntil([&] { return idle(); }));
+         },
+         3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restart();
+        c.before();
+        ASSERT_TRUE(waitUntil([&] { return idle() && list->topLevelItemCount() == c.lines; }));
+        for (int line = 0; line < c.lines; ++line)
+            EXPECT_EQ(TListViewPanel::InstanceOf(list->topLevelItem(line)), list->topLevelItem(line)->text(0).toStdString());
+
+        sim->clearLog();
+        editAddress(0, "192.0.2.11");
+        auto sets = ofKind(sim->log(), "SET");
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(sets[0].bindings.at(0).oid, std::string(NameServer) + ".3.1");
+        EXPECT_EQ(sim->value(std::string(NameServer) + ".3.1"), "IPADDRESS 192.0.2.11");
+        EXPECT_EQ(sim->value(std::string(NameServer) + ".3.2"), "IPADDRESS 192.0.2.54");
+
+        sim->clearLog();
+        deleteLine(0);
+        sets = ofKind(sim->log(), "SET");
+        ASSERT_EQ(sets.size(), 1u);
+        ASSERT_EQ(sets[0].bindings.size(), 1u);
+        EXPECT_EQ(sets[0].bindings[0].oid, std::string(NameServer) + ".2.1");
+        EXPECT_EQ(sets[0].bindings[0].value, "6");
+        EXPECT_FALSE(sim->value(std::string(NameServer) + ".3.1"));
+        EXPECT_EQ(sim->value(std::string(NameServer) + ".3.2"), "IPADDRESS 192.0.2.54");
+        EXPECT_EQ(list->topLevelItemCount(), c.lines - 1);
+    }
 }
 
 TEST_F(TablePageTest, EditStopsARunningWalkBeforeTheDialogOpens) {

@@ -70,6 +70,8 @@ TEST_F(SimFaults, AnswersShowTheInjectedFault)
         {"tooBig", {Fault::ErrorStatus, "", -1, SNMP_ERR_TOOBIG}, SNMP_MSG_GET, T + ".1.1.0", SNMP_ERR_TOOBIG, "", 0, ""},
         {"next does not advance", {Fault::NoAdvance, ""}, SNMP_MSG_GETNEXT, T + ".2.1.1.1", 0, T + ".2.1.1.1", ASN_INTEGER, "2"},
         {"next goes backwards", {Fault::Backwards, ""}, SNMP_MSG_GETNEXT, T + ".2.1.1.2", 0, T + ".2.1.1.1", ASN_INTEGER, "1"},
+        {"end of a column answered with the OID asked and NULL", {Fault::NullAtEnd, T + ".2.1.1"}, SNMP_MSG_GETNEXT, T + ".2.1.1.3", 0, T + ".2.1.1.3", ASN_NULL, ""},
+        {"... and inside the column as usual", {Fault::NullAtEnd, T + ".2.1.1"}, SNMP_MSG_GETNEXT, T + ".2.1.1.1", 0, T + ".2.1.1.2", ASN_INTEGER, "2"},
         {"next jumps to the sibling column", {Fault::SiblingColumn, T + ".2.1.1"}, SNMP_MSG_GETNEXT, T + ".2.1.1.1", 0, T + ".2.1.10.2", ASN_INTEGER, "2"},
         {"integer comes back as a string", {Fault::WrongType, T + ".1.1"}, SNMP_MSG_GET, T + ".1.1.0", 0, T + ".1.1.0", ASN_OCTET_STR, "3"},
         {"string comes back as an integer", {Fault::WrongType, T + ".1.2"}, SNMP_MSG_GET, T + ".1.2.0", 0, T + ".1.2.0", ASN_INTEGER, "1"},

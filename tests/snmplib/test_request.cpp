@@ -82,6 +82,22 @@ constexpr KySNMPVarDesc RowStatusTableVars[] = {
     {"1.3.6.1.4.1.32473.99.12.1.4", "Row Status", sxInteger, afReadWrite, &RowStatusList},
     {nullptr, nullptr, 0, 0, nullptr}};
 
+// Served by variant-sparse-walks.txt: columns 2 and 3 hold row 1 only, column 4 rows 2 and 3.
+constexpr KySNMPVarDesc EndingEarlyVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.40.1.2", "A", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.40.1.3", "B", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.40.1.4", "C", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
+// Served by variant-sparse-walks.txt: column 3 lacks row 1, column 4 has no instance at all.
+constexpr KySNMPVarDesc LateAndAbsentVars[] = {
+    {" ", "Index", sxInteger, afNotAccess, nullptr},
+    {"1.3.6.1.4.1.32473.99.41.1.2", "A", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.41.1.3", "B", sxInteger, afReadOnly, nullptr},
+    {"1.3.6.1.4.1.32473.99.41.1.4", "C", sxInteger, afReadOnly, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr}};
+
 using Row = std::vector<std::string>;
 
 // One security setting of the target record, as the simulator's users are set up.
@@ -293,6 +309,54 @@ TEST_F(RequestTest, TableShapesComeOutRowByRowBothWays) {
     }
 }
 
+class SparseWalkTest : public RequestTest {
+protected:
+    void SetUp() override {
+        trvtest::isolateNetSnmp();
+        sim = std::make_unique<trvtest::SimAgent>("syntaxes.txt", trvtest::variantData("variant-sparse-walks.txt"));
+        targetSimulator(*sim, 1, 50);
+    }
+};
+
+// Every later exchange asks from where each column stood, never from an empty OID, and the walk goes on
+// until every column has finished; a second walk starts afresh.
+TEST_F(SparseWalkTest, EveryRowComesOnceAndEveryExchangeAsksWithinTheTable) {
+    struct Case {
+        const char* name;
+        const KySNMPVarDesc* table;
+        std::string prefix;
+        std::vector<Row> rows;
+    } cases[] = {
+        {"columns ending after row 1 while one holds rows 2 and 3", EndingEarlyVars, std::string(Area) + ".40.1.",
+         {{"1", "21", "31", ""}, {"2", "(NOTDONE)", "(NOTDONE)", "42"}, {"3", "(NOTDONE)", "(NOTDONE)", "43"}}},
+        {"a column lacking row 1 and one without any instance", LateAndAbsentVars, std::string(Area) + ".41.1.",
+         {{"1", "21", "", "(NOTDONE)"}, {"2", "22", "32", "(NOTDONE)"}, {"3", "23", "33", "(NOTDONE)"}}},
+    };
+    for (const Credentials& credentials : {Credentials{"v1", 0, {}, 0}, Credentials{"v2c", 1, {}, 0}}) {
+        useCredentials(credentials);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(credentials.name) + ": " + c.name);
+            sim->clearLog();
+            auto r = request(c.table, MVT_FMV, 1);
+            for (int walk = 1; walk <= 2; ++walk) {
+                SCOPED_TRACE("walk " + std::to_string(walk));
+                bool ok = true;
+                std::vector<std::string> instances;
+                for (bool first = true; r->GetSync(first, ok); first = false) instances.push_back(r->RowInstance);
+                EXPECT_EQ(instances, (std::vector<std::string>{"1", "2", "3"})) << "each row with its own instance";
+                EXPECT_EQ(walkSync(*r, &ok), c.rows);
+                EXPECT_TRUE(ok);
+                KySNMPError last;
+                EXPECT_EQ(walkAsync(*r, &last), c.rows);
+                EXPECT_EQ(last.Code, 0) << last.Message;
+            }
+            for (const auto& entry : sim->log())
+                for (const auto& binding : entry.bindings)
+                    EXPECT_EQ((binding.oid + ".").rfind(c.prefix, 0), 0u) << entry.pdu << " " << binding.oid;
+        }
+    }
+}
+
 TEST_F(RequestTest, PumpTicksOnlyWhileARequestIsOutstanding) {
     ASSERT_TRUE(waitUntil([] { return !EventProcessor.TimerRunning(); })) << "an idle program wakes for nothing";
     auto r = request(IntegerTableVars, MVT_FMV, 1);
@@ -358,7 +422,10 @@ TEST_F(RequestTest, MisbehavingAgentsEndTheWalk) {
          std::string(Area) + ".10.1.2.1"},
         {"GETNEXT that goes backwards", {Fault::Backwards, std::string(Area) + ".10.1.4.2"},
          {{"1", "21", "31", "41"}, {"2", "22", "", "(NOTDONE)"}, {"3", "23", "33", "(NOTDONE)"}},
-         std::string(Area) + ".10.1.4.2"},
+         std::string(Area) + ".10.1.4.1"},
+        {"the end of a column answered with the OID asked and NULL", {Fault::NullAtEnd, std::string(Area) + ".10.1.4"},
+         {{"1", "21", "31", "41"}, {"2", "22", "", "42"}, {"3", "23", "33", "43"}},
+         std::string(Area) + ".10.1.4.3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

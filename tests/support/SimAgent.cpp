@@ -71,6 +71,7 @@ const char* faultName(Fault kind)
     case Fault::Truncate: return "truncate";
     case Fault::Duplicate: return "duplicate";
     case Fault::StaleAnswer: return "stale";
+    case Fault::NullAtEnd: return "nullend";
     }
     return "";
 }

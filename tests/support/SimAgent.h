@@ -71,6 +71,7 @@ enum class Fault {
     Truncate,      // OCTET STRINGs come back cut to `length` octets
     Duplicate,     // a GET, GETNEXT or GETBULK is answered twice
     StaleAnswer,   // ... is first answered with the previous request id, then properly
+    NullAtEnd,     // a v2c GETNEXT leaving `oid` (required) answers with the requested OID and NULL
 };
 
 // Applies to bindings whose requested or answered OID lies under `oid` (every binding when empty),
