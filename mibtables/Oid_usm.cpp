@@ -17,6 +17,7 @@ constinit const KyOptionList UserBasedSecurityModelUserTableVars_AuthenticationP
 constexpr KyOptionItem UserBasedSecurityModelUserTableVars_PrivacyProtocolItems[] = {
     {0, "None", "1.3.6.1.6.3.10.1.2.1"},
     {0, "DES", "1.3.6.1.6.3.10.1.2.2"},
+    {0, "AES", "1.3.6.1.6.3.10.1.2.4"},  // usmAesCfb128Protocol
     {0, nullptr},
 };
 // Values are the protocol OIDs themselves.

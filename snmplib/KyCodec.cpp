@@ -49,10 +49,11 @@ bool carriesSyntax(int syntax, const KyValue& value) {
     case sxObjectId: return type == KyValue::ObjectId;
     case sxIpAddress: return type == KyValue::IpAddress;
     case sxNsapAddr: return type == KyValue::NsapAddress || type == KyValue::IpAddress;
-    case sxCounter: case sxGauge: case sxUInteger:
-        return type == KyValue::Counter32 || type == KyValue::Gauge32 || type == KyValue::UInteger32;
+    // Agents send counters in the width their own MIB gives: any unsigned count reads as the number.
+    case sxCounter: case sxGauge: case sxUInteger: case sxCounter64:
+        return type == KyValue::Counter32 || type == KyValue::Gauge32 || type == KyValue::UInteger32
+               || type == KyValue::Counter64;
     case sxTimeTicks: return type == KyValue::TimeTicks;
-    case sxCounter64: return type == KyValue::Counter64;
     case sxOpaque: return type == KyValue::Opaque || type == KyValue::OctetString;
     case sxNull: return false;
     default: return type == KyValue::OctetString;

@@ -86,6 +86,7 @@ std::uintptr_t nextRecordId = 1;
 std::deque<std::uintptr_t> finishedRecords;
 std::function<void()> readyHandler;
 std::function<void()> sentHandler;
+bool socketsWatched = true;
 int openSequences = 0;
 std::set<std::string> silentAgents;  // timed out within the open sequence
 bool runningCompletions = false;
@@ -271,6 +272,7 @@ void watchSocket(PooledSession& pooled) {
     const netsnmp_transport* transport = snmp_sess_transport(pooled.Handle);
     if (!transport || transport->sock < 0) return;
     pooled.Notifier = std::make_unique<QSocketNotifier>(transport->sock, QSocketNotifier::Read);
+    pooled.Notifier->setEnabled(socketsWatched);
     QObject::connect(pooled.Notifier.get(), &QSocketNotifier::activated, [] {
         if (readyHandler) readyHandler();
     });
@@ -547,6 +549,14 @@ bool dispatching() {
 void setReadyHandler(std::function<void()> handler) {
     readyHandler = std::move(handler);
 }
+
+void watchSockets(bool watch) {
+    socketsWatched = watch;
+    for (auto& [key, pooled] : pool())
+        if (pooled.Notifier) pooled.Notifier->setEnabled(watch);
+}
+
+bool watchingSockets() { return socketsWatched; }
 
 void setSentHandler(std::function<void()> handler) {
     sentHandler = std::move(handler);

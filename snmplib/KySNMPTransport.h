@@ -64,6 +64,10 @@ bool dispatching();
 
 // Calls the function whenever a pooled session's socket has data (the pump then runs at once).
 void setReadyHandler(std::function<void()> handler);
+// Whether a socket with data calls the ready handler. Unwatched, what arrives waits in the socket; a new
+// session's socket starts in the current state.
+void watchSockets(bool watch);
+bool watchingSockets();
 // Called after every asynchronous request that was sent.
 void setSentHandler(std::function<void()> handler);
 // Whether an asynchronous request still waits for its answer, time-out or completion.

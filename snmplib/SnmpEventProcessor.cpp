@@ -17,7 +17,7 @@ void SnmpEventProcessor::Enable() {
         Timer = new QTimer(QCoreApplication::instance());
         Timer->setInterval(TickMilliseconds);
         QObject::connect(Timer, &QTimer::timeout, [this] { OnTimer(); });
-        KySNMPTransport::setReadyHandler([this] { OnTimer(); });
+        KySNMPTransport::setReadyHandler([this] { SocketReady(); });
         KySNMPTransport::setSentHandler([this] { Wake(); });
     }
     Enabled = true;
@@ -33,6 +33,16 @@ void SnmpEventProcessor::Wake() {
     if (Enabled && !Running && Timer && !Timer->isActive() && KySNMPTransport::outstanding()) Timer->start();
 }
 
+void SnmpEventProcessor::SocketReady() {
+    ++Wakeups;
+    if (!Running) {
+        OnTimer();
+        return;
+    }
+    Held = true;
+    KySNMPTransport::watchSockets(false);
+}
+
 void SnmpEventProcessor::OnTimer() {
     if (Running || !Timer) return;  // a completion that pumps messages never starts a second tick
     Running = true;
@@ -41,6 +51,11 @@ void SnmpEventProcessor::OnTimer() {
         SnmpEventProcessor* Self;
         ~Restart() {
             Self->Running = false;
+            if (Self->Held) {
+                // What waited in the sockets is read by the next tick.
+                Self->Held = false;
+                KySNMPTransport::watchSockets(true);
+            }
             Self->Wake();
         }
     } restart{this};

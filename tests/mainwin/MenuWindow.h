@@ -40,6 +40,17 @@ inline bool pageIdle(TConfigForm* page) {
     return true;
 }
 
+// The cell under the column captioned `label` of the first line holding `text` in any cell.
+inline QString listCell(QTreeWidget* list, const QString& text, const QString& label) {
+    int column = -1;
+    for (int k = 0; k < list->columnCount(); ++k)
+        if (list->headerItem()->text(k) == label) column = k;
+    for (int i = 0; i < list->topLevelItemCount() && column >= 0; ++i)
+        for (int k = 0; k < list->columnCount(); ++k)
+            if (list->topLevelItem(i)->text(k) == text) return list->topLevelItem(i)->text(column);
+    return QStringLiteral("(no such cell)");
+}
+
 // Types the text into the field and leaves it; what the message box that comes up says (empty when
 // none does).
 inline QString leaveFieldWith(QLineEdit* edit, const QString& text) {

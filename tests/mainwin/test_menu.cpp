@@ -259,6 +259,24 @@ TEST_F(MenuWindow, IfXTableReadsWithVersion2cAndTheSessionGoesBackToVersion1) {
     for (const auto& entry : sim->log()) EXPECT_EQ(entry.version, "1");
 }
 
+// A real agent sends the 64-bit counters of the standard MIB's first columns as Counter32; only a value
+// that is no unsigned number keeps the wrong-type marker.
+TEST_F(MenuWindow, IfXTableShowsCountersOfAnotherUnsignedWidthAsNumbers) {
+    const std::string Column = "1.3.6.1.2.1.31.1.1.1.";
+    sim->setValue(Column + "2.1", "COUNTER32 4000000000");
+    sim->setValue(Column + "3.2", "GAUGE32 17");
+    sim->setValue(Column + "4.3", "INTEGER 5");
+    ASSERT_TRUE(open());
+    withPage("IFXTable1Click", [&](TConfigForm* page) {
+        auto* list = page->findChild<TListViewPanel*>()->findChild<QTreeWidget*>();
+        const auto cell = [&](const QString& name, const QString& label) { return listCell(list, name, label); };
+        EXPECT_EQ(cell("name-1", "Multicast Packets Received"), "4000000000");
+        EXPECT_EQ(cell("name-2", "Broadcast Packets Received"), "17");
+        EXPECT_EQ(cell("name-3", "Multicast Packets Send"), "(WRONGTYPE)5");
+        EXPECT_EQ(cell("name-1", "Broadcast Packets Send"), "11467301");
+    });
+}
+
 TEST(Version2cGuard, PutsTheVersionBackWhenBuildingThePageFails) {
     struct Case {
         std::uint8_t version;

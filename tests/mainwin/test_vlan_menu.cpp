@@ -114,6 +114,23 @@ TEST_F(MenuWindow, SnmpV3PagesOpenOverVersion3AndTheirRowsDeleteAndComeBack) {
     for (const auto& entry : sim->log()) EXPECT_EQ(entry.version, "3");
 }
 
+TEST_F(MenuWindow, UserTableNamesEveryPrivacyProtocolOfItsUsers) {
+    ASSERT_TRUE(open(3));
+    withPage("UserTable1Click", [&](TConfigForm* page) {
+        auto* panel = page->findChild<TSNMPListViewPanel*>();
+        auto* list = panel->findChild<QTreeWidget*>();
+        EXPECT_EQ(listCell(list, "admin", "Privacy Protocol"), "AES");
+        EXPECT_EQ(listCell(list, "admin", "Authentication Protocol"), "SHA");
+        EXPECT_EQ(listCell(list, "operator", "Privacy Protocol"), "DES");
+        EXPECT_EQ(listCell(list, "guest", "Privacy Protocol"), "None");
+        auto* privacy = qobject_cast<QComboBox*>(panel->EditsPanel->Rows[7].Control);
+        ASSERT_NE(privacy, nullptr);
+        QStringList items;
+        for (int i = 0; i < privacy->count(); ++i) items << privacy->itemText(i);
+        EXPECT_EQ(items, (QStringList{"None", "DES", "AES"}));
+    });
+}
+
 TEST_F(MenuWindow, WithoutVersion3NoItemOfTheSnmpV3MenuCanBeReached) {
     ASSERT_TRUE(open());
     int items = 0;

@@ -69,7 +69,7 @@ TEST(MibTableRows, IrregularRowsAreKeptLetterForLetter) {
          "Authentication Protocol", sxObjectId, afReadWrite,
          "1.3.6.1.6.3.10.1.1.1 None, 1.3.6.1.6.3.10.1.1.2 MD5, 1.3.6.1.6.3.10.1.1.3 SHA"},
         {"values are OIDs", UserBasedSecurityModelUserTableVars, 7, "1.3.6.1.6.3.15.1.2.2.1.8", "Privacy Protocol",
-         sxObjectId, afReadWrite, "1.3.6.1.6.3.10.1.2.1 None, 1.3.6.1.6.3.10.1.2.2 DES"},
+         sxObjectId, afReadWrite, "1.3.6.1.6.3.10.1.2.1 None, 1.3.6.1.6.3.10.1.2.2 DES, 1.3.6.1.6.3.10.1.2.4 AES"},
         {"list starting at 0", STP_InfoVars1, 0, "1.3.6.1.4.1.32473.12.15.1.2", "STP Version", sxInteger,
          afReadWrite, "0 stp, 1 rstp, 2 mstp"},
         {"leading blank", AAASrvCtrlVars, 0, "1.3.6.1.4.1.32473.12.5.12.1.1", " Group Name", sxDisplayStr,

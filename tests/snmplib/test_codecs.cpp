@@ -159,6 +159,17 @@ TEST(ValueCodec, ReadsWhatTheAgentSends) {
         {"integer beyond Integer32", sxInteger, KyValue::integer(4294967296LL), "(WRONGTYPE)4294967296"},
         {"integer below Integer32", sxInteger, KyValue::integer(-2147483649LL), "(WRONGTYPE)-2147483649"},
         {"enumeration beyond Integer32", sxInteger, KyValue::integer(4294967298LL), "(WRONGTYPE)4294967298"},
+        // Agents send a counter of the standard MIB's width, whatever the table declares.
+        {"counter64 column answered with a counter32", sxCounter64, KyValue::unsigned32(KyValue::Counter32, 4000000000u),
+         "4000000000"},
+        {"counter64 column answered with a gauge32", sxCounter64, KyValue::unsigned32(KyValue::Gauge32, 7), "7"},
+        {"counter32 column answered with a counter64", sxCounter, KyValue::counter64(5000000000ULL), "5000000000"},
+        {"gauge column answered with a counter64", sxGauge, KyValue::counter64(12), "12"},
+        {"counter64 column answered with an integer", sxCounter64, KyValue::integer(5), "(WRONGTYPE)5"},
+        {"counter64 column answered with ticks", sxCounter64, KyValue::unsigned32(KyValue::TimeTicks, 100),
+         "(WRONGTYPE)0:00:01.00"},
+        {"counter64 column answered with octets", sxCounter64, os({0x01}), "(WRONGTYPE)01"},
+        {"counter column answered with an integer", sxCounter, KyValue::integer(3), "(WRONGTYPE)3"},
     };
     for (const Reading& c : cases) {
         SCOPED_TRACE(c.name);

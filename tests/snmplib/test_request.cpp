@@ -5,6 +5,7 @@
 #include "KySNMPRequest.h"
 #include "KySNMPStatus.h"
 #include "KySNMPTarget.h"
+#include "KySNMPTransport.h"
 #include "SimAgent.h"
 #include "SimTarget.h"
 #include "KySNMPSequence.h"
@@ -370,6 +371,41 @@ TEST_F(RequestTest, PumpTicksOnlyWhileARequestIsOutstanding) {
     ASSERT_TRUE(waitUntil([&] { return finished; }));
     QCoreApplication::processEvents();
     EXPECT_FALSE(EventProcessor.TimerRunning());
+}
+
+// A completion that opens a message box runs the box's loop inside the pump's tick: an answer arriving
+// meanwhile is held until the box closes, and its socket must not wake the pump again and again.
+TEST_F(RequestTest, AnswerArrivingWhileACompletionShowsABoxIsHeldWithoutSpinning) {
+    auto first = request(ScalarVars, SVT_SV);
+    auto second = request(IntegerTableVars, MVT_FMV, 1);
+    bool secondDone = false;
+    bool secondDoneWhileOpen = true;
+    bool arrived = false;
+    int wakeupsWhileOpen = 0;
+    bool watchedWhileOpen = true;
+    bool boxShown = false;
+    bool ok = true;
+    first->GetAsync(true, ok, [&](const KySNMPError&, KySNMPVarList&) {
+        boxShown = true;
+        bool sent = true;
+        second->GetAsync(true, sent, [&](const KySNMPError&, KySNMPVarList&) { secondDone = true; });
+        ASSERT_TRUE(sent);
+        // The box's own loop: the second answer comes in and finds the pump busy.
+        const int before = EventProcessor.SocketWakeups();
+        arrived = waitUntil([&] { return EventProcessor.SocketWakeups() > before; });
+        for (int i = 0; i < 200; ++i) QCoreApplication::processEvents();
+        wakeupsWhileOpen = EventProcessor.SocketWakeups() - before;
+        watchedWhileOpen = KySNMPTransport::watchingSockets();
+        secondDoneWhileOpen = secondDone;
+    });
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(waitUntil([&] { return boxShown && secondDone; }));
+    EXPECT_TRUE(arrived);
+    EXPECT_FALSE(secondDoneWhileOpen) << "deliveries wait for the tick that shows the box";
+    EXPECT_EQ(wakeupsWhileOpen, 1) << "the socket woke the pump again while its deliveries were held";
+    EXPECT_FALSE(watchedWhileOpen);
+    EXPECT_TRUE(KySNMPTransport::watchingSockets()) << "watched again once the box is closed";
+    EXPECT_EQ(second->VarList.GetVar(1).Value, "1");
 }
 
 TEST_F(RequestTest, WithinASequenceATimedOutAgentFailsLaterRequestsAtOnceAndUnsent) {
