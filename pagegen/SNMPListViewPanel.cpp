@@ -288,7 +288,8 @@ void TSNMPListViewPanel::DeleteClick() {
     try {
         binder.Request.SplitIndex(instance);
         list.GetVar(statusRow).Value = ListViewPanel->DeleteStatusText;
-        binder.Set(0, 0);
+        // Synchronous: a failure is in the binder's box, and the list below is read again either way.
+        [[maybe_unused]] const bool deleted = binder.Set(0, 0);
     } catch (const std::exception& error) {
         binder.LastOp = 1;
         binder.ShowStatus(error.what());

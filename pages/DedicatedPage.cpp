@@ -60,6 +60,12 @@ bool TDedicatedPage::Reading() {
     return DataComplete == 0;
 }
 
+bool TDedicatedPage::BindersIdle() const {
+    for (const auto& binder : Binders)
+        if (binder->Busy) return false;
+    return true;
+}
+
 std::string TDedicatedPage::PortNumberList() { return makePortNumberList(StackModeText == "enabled"); }
 
 void TDedicatedPage::BindPortList(KySNMPRequest2Edits& binder, int position, const std::string& ports,
@@ -241,17 +247,42 @@ void TDedicatedPage::ReadAgain() {
     UpdateRowCounter();
 }
 
-void TDedicatedPage::GuardedWrite(const std::function<void()>& write) {
+void TDedicatedPage::ReadAgainAfter(bool sent) {
+    if (!Main) return;
+    if (sent || Main->Async == 0) {
+        ReadAgain();
+        return;
+    }
+    if (Options.Guarded && !Main->Busy) DataComplete = 1;
+    ShowRefusal(false);
+}
+
+void TDedicatedPage::ShowRefusal(bool sent) {
+    if (!sent && Main && Main->Busy) ShowMessage(QString::fromStdString(Options.BusyText));
+}
+
+void TDedicatedPage::GuardedWrite(const std::function<bool()>& write) {
     try {
         if (Options.Guarded) DataComplete = 0;
         Main->Request.Active = 1;
-        write();
-        ReadAgain();
+        ReadAgainAfter(write());
     } catch (const std::exception& error) {
         DataComplete = 1;
         Report(error, Main);
     }
     ShowRowSelected(false);
+}
+
+void TDedicatedPage::CoverWrite(KySNMPRequest2Controls& binder, QDialog& progress) {
+    const KySNMPRequest2Controls::ErrorEvent reported = binder.OnSetError;
+    QPointer<QDialog> cover(&progress);
+    binder.OnSetError = [reported, cover](KySNMPRequest2Controls& self, const KySNMPError& error) {
+        if (error.Code != 0 && cover) cover->done(QDialog::Rejected);
+        if (reported) reported(self, error);
+        else self.SetResult(error);
+    };
+    progress.exec();
+    binder.OnSetError = reported;
 }
 
 std::vector<int> TDedicatedPage::AllButKeysAnd(int position) const {

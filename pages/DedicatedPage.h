@@ -81,6 +81,8 @@ public:
     // Whether a read started by the page still runs; a flag left down by a read whose end never came rises
     // here as soon as the binder is idle, so a page never locks up.
     bool Reading();
+    // Whether no binder of the page has a request out.
+    bool BindersIdle() const;
 
     // Buttons of the page that the base drives; any may stay null.
     QPushButton* RefreshButton = nullptr;
@@ -109,7 +111,8 @@ public:
     // One SET of every writable column of the main binder but the excluded ones, under the instance of
     // the key columns; the exclusions last for the SET alone. rowStatus: the RowStatus column's position
     // and the combo index to select first, or -1.
-    bool MaskedSet(const std::vector<int>& excluded, int rowStatusPos = -1, int rowStatusItem = -1,
+    // False when the write did not go out or, on a synchronous binder, failed: the binder has shown why.
+    [[nodiscard]] bool MaskedSet(const std::vector<int>& excluded, int rowStatusPos = -1, int rowStatusItem = -1,
                    std::uint8_t reload = 0);
     // Every column but the keys and the one given: what a Delete leaves out.
     std::vector<int> AllButKeysAnd(int position) const;
@@ -118,9 +121,20 @@ public:
     void WaitForBinder(KySNMPRequest2Controls& binder);
     // The re-read after a write (it starts when the SET's answer is in).
     void ReadAgain();
+    // The re-read after a write that gave `sent`: none after a write refused before it went out, whose
+    // refusal the re-read's "Ok!" would hide; a synchronous write that failed was sent, so the list shows
+    // what the switch kept.
+    void ReadAgainAfter(bool sent);
+    // After a write that gave `sent` and that nothing follows: a write refused while the main binder
+    // still has a request out is told in a box, since that request's end writes over the status line.
+    void ShowRefusal(bool sent);
     // Runs a write and re-read under the page's exception guard: a failure is reported and the page's data
-    // counts as complete again.
-    void GuardedWrite(const std::function<void()>& write);
+    // counts as complete again. write gives whether the write went out; a write refused before it was
+    // sent is not followed by a re-read, whose "Ok!" would hide the refusal.
+    void GuardedWrite(const std::function<bool()>& write);
+    // Shows the dialog that covers a write the switch takes long for; a failed answer to the write ends
+    // it at once, so a refused write is never shown as under way.
+    void CoverWrite(KySNMPRequest2Controls& binder, QDialog& progress);
 
     // The in-page editor rule: with a row selected Set/Edit and Delete work and the keys are locked;
     // without one Add and the keys work and the inputs are reset.

@@ -54,8 +54,9 @@ public:
     // sent (or the binder is busy reading), else true.
     bool Get();
     // positions: empty for every settable variable, or a comma list of positions; values: one text per
-    // position. collect 1 takes the values from the controls first.
-    bool Set(std::uint8_t reloadAfterSet = 1, std::uint8_t collect = 1, const std::string& positions = {},
+    // position. collect 1 takes the values from the controls first. False: nothing went out (refused, or
+    // the send failed) or a synchronous write failed; the caller must not show the write as done.
+    [[nodiscard]] bool Set(std::uint8_t reloadAfterSet = 1, std::uint8_t collect = 1, const std::string& positions = {},
              const std::vector<std::string>* values = nullptr);
 
     virtual void GetError(const KySNMPError& error);

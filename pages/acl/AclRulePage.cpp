@@ -112,7 +112,7 @@ void TAclRulePage::EditRule(const std::vector<int>& excluded, const QComboBox* r
 
 void TAclRulePage::WriteRule(const std::vector<int>& excluded, int rowStatusItem) {
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(excluded, rowStatusItem < 0 ? -1 : RowStatusColumn, rowStatusItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, rowStatusItem < 0 ? -1 : RowStatusColumn, rowStatusItem); });
     AfterWrite();
 }
 

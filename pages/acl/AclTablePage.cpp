@@ -30,10 +30,10 @@ bool TAclTablePage::Refuse(const QString& text, QWidget* control) {
 }
 
 void TAclTablePage::AddRow(const std::vector<int>& excluded, int rowStatusColumn) {
-    GuardedWrite([&] { MaskedSet(excluded, rowStatusColumn, CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, rowStatusColumn, CreateAndGoItem); });
 }
 
 void TAclTablePage::DeleteRow(int rowStatusColumn) {
     if (!ListView->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(rowStatusColumn), rowStatusColumn, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(rowStatusColumn), rowStatusColumn, DestroyItem); });
 }

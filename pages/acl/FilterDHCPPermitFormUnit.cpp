@@ -85,7 +85,7 @@ bool TFilterDHCPPermitForm::CheckInputs(const QString& portText) {
 }
 
 void TFilterDHCPPermitForm::Write(const std::vector<int>& excluded, int rowStatusItem) {
-    GuardedWrite([&] { MaskedSet(excluded, Status, rowStatusItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, Status, rowStatusItem); });
     AddButton->setEnabled(false);
 }
 

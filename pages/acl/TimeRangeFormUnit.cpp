@@ -147,15 +147,15 @@ void TTimeRangeForm::btnAddClick() {
         return;
     }
     if (!CheckInputs()) return;
-    GuardedWrite([&] { MaskedSet({}, Status, CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet({}, Status, CreateAndGoItem); });
 }
 
 void TTimeRangeForm::btnSetClick() {
     if (!ListView1->currentItem() || !MayWrite() || !CheckInputs()) return;
-    GuardedWrite([&] { MaskedSet({}, Status, ActiveItem); });
+    GuardedWrite([&] { return MaskedSet({}, Status, ActiveItem); });
 }
 
 void TTimeRangeForm::btnDeleteClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({}, Status, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({}, Status, DestroyItem); });
 }

@@ -138,7 +138,7 @@ void TUserMaskInfoForm::OperButtonClick() {
     std::vector<int> excluded;
     if (!GroupExclusions(excluded)) return;
     // The status travels as the user chose it in the visible combo.
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
 }
 
 void TUserMaskInfoForm::DeleteButtonClick() { DeleteRow(RowStatus); }

@@ -144,7 +144,7 @@ void TAddressBindingPage::Write(bool adding) {
     if (!Binder || Binder->Busy || !CheckEntries()) return;
     std::vector<int> excluded;
     if (!SendsPorts(adding)) excluded.push_back(Texts.PortsPos);
-    GuardedWrite([&] { MaskedSet(excluded, adding ? Texts.StatusPos : -1, Texts.CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, adding ? Texts.StatusPos : -1, Texts.CreateAndGoItem); });
 }
 
 void TAddressBindingPage::btnEditClick() {
@@ -157,5 +157,5 @@ void TAddressBindingPage::btnAddClick() {
 
 void TAddressBindingPage::btnDeleteClick() {
     if (!Binder || Binder->Busy || !ListView1->currentItem()) return;
-    GuardedWrite([&] { MaskedSet({}, Texts.StatusPos, Texts.DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({}, Texts.StatusPos, Texts.DestroyItem); });
 }

@@ -107,5 +107,5 @@ void TCurrentTimeForm::SetButtonClick() {
         currentclockEdit->setFocus();
         return;
     }
-    Reported(*this, [&] { MaskedSet({}, -1, -1, 0); });
+    Reported(*this, [&] { ShowRefusal(MaskedSet({}, -1, -1, 0)); });
 }

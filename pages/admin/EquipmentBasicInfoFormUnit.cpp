@@ -65,7 +65,7 @@ void TEquipmentBasicInfoForm::bbtnSetClick() {
     if (!Binder) return;
     Binder->Request.Timeout = SetTimeout;
     Reported(*this, [&] {
-        MaskedSet({}, -1, -1, 1);
-        Binder->Get();
+        // The re-read's "Ok!" would hide a refused write.
+        if (MaskedSet({}, -1, -1, 1)) Binder->Get();
     });
 }

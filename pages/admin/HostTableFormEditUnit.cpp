@@ -120,6 +120,6 @@ void THostTableEditForm::SetButtonClick() {
         return void(Refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"), IPSubnetEdit));
     std::vector<int> excluded;
     if (!IPnetCBox->isChecked()) excluded.push_back(SubnetMask);
-    Page.GuardedWrite([&] { Page.MaskedSet(excluded, RowStatus, CreateAndGoItem); });
+    Page.GuardedWrite([&] { return Page.MaskedSet(excluded, RowStatus, CreateAndGoItem); });
     accept();
 }

@@ -67,7 +67,7 @@ void THostTableForm::DeleteButtonClick() {
     if (!ListView1->currentItem()) {
         ShowMessage(QStringLiteral("Choose the item first."));
     } else if (MayWrite()) {
-        GuardedWrite([&] { MaskedSet({Address, SubnetMask}, RowStatus, DestroyItem); });
+        GuardedWrite([&] { return MaskedSet({Address, SubnetMask}, RowStatus, DestroyItem); });
     }
     ListView1->setCurrentItem(nullptr);
     DeleteButton->setEnabled(false);

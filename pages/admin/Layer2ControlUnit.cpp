@@ -212,7 +212,7 @@ void TLayer2ControlForm::SendCheckedSettings() {
     // Only the ports checked: no empty request.
     if (!any) return;
     try {
-        MaskedSet(excluded, -1, -1, 0);
+        ShowRefusal(MaskedSet(excluded, -1, -1, 0));
     } catch (const std::exception& error) {
         Report(error);
     }
@@ -230,7 +230,8 @@ void TLayer2ControlForm::SendPort(QCheckBox* box, QLineEdit* edit, KySNMPRequest
     if (box->isChecked()) {
         try {
             request->Request.Active = 1;
-            request->Set(1, 1);
+            // The re-read's "Ok!" would hide a refused write.
+            if (!request->Set(1, 1)) return;
         } catch (const std::exception& error) {
             Report(error);
         }

@@ -138,6 +138,6 @@ void TLogHostEditForm::SetButtonClick() {
         if (IPAddrEdit->text() == "0.0.0.0") excluded.push_back(Address);
         excluded.push_back(RowStatus);
     }
-    Page.GuardedWrite([&] { Page.MaskedSet(excluded); });
+    Page.GuardedWrite([&] { return Page.MaskedSet(excluded); });
     accept();
 }

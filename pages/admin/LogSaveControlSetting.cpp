@@ -74,6 +74,8 @@ void TLogSaveControlForm::btnSetClick() {
         EdLogSavetimeInterval->setFocus();
         return;
     }
-    Reported(*this, [&] { MaskedSet(interval ? std::vector<int>{} : std::vector<int>{Interval}, -1, -1, 1); });
-    btnRefreshClick();
+    bool sent = false;
+    Reported(*this, [&] { sent = MaskedSet(interval ? std::vector<int>{} : std::vector<int>{Interval}, -1, -1, 1); });
+    // The re-read's "Ok!" would hide a refused write.
+    if (sent) btnRefreshClick();
 }

@@ -126,10 +126,13 @@ void TMBAControlForm::SetBtnClick() {
     std::vector<int> settingsLeftOut;
     if (edtPassWord->text().isEmpty()) settingsLeftOut.push_back(Password);
     if (!ClearAllChosen) settingsLeftOut.push_back(ClearAll);
+    bool settingsSent = false;
     Reported(*this, [&] {
         const TMaskedWrite mask(SettingsBinder->Request.VarList, settingsLeftOut);
-        SettingsBinder->Set(1, 1, {}, nullptr);
+        settingsSent = SettingsBinder->Set(1, 1, {}, nullptr);
     });
+    // A refused write keeps its inputs and its refusal: the VLAN name does not follow it.
+    if (!settingsSent) return;
     // A clear-all runs once, for the Set that chose it.
     ClearAllChosen = false;
     Cbox_ClearAllAction->setCurrentIndex(OtherItem);
@@ -137,7 +140,8 @@ void TMBAControlForm::SetBtnClick() {
     if (held.isEmpty() && edtName->text().isEmpty()) return;
     Reported(*this, [&] {
         const TMaskedWrite mask(VlanBinder->Request.VarList, held.isEmpty() ? std::vector<int>{} : std::vector<int>{VlanName});
-        VlanBinder->Set(1, 1, {}, nullptr);
+        // The binder shows a refusal or failure; nothing follows this write.
+        if (!VlanBinder->Set(1, 1, {}, nullptr)) return;
     });
 }
 
@@ -145,7 +149,10 @@ void TMBAControlForm::DelBtnClick() {
     if (DeleteStateBinder) {
         if (DeleteStateBinder->Busy) return;
         cbxDel->setCurrentIndex(StartItem);
-        Reported(*this, [&] { DeleteStateBinder->Set(1, 1, {}, nullptr); });
+        bool sent = false;
+        Reported(*this, [&] { sent = DeleteStateBinder->Set(1, 1, {}, nullptr); });
+        // The re-read's "Ok!" would hide why nothing was deleted.
+        if (!sent) return;
     }
     BT_GetClick();
 }

@@ -184,7 +184,7 @@ void TMethodListPage::AddButtonClick() {
     }
     const auto excluded = MethodColumns();
     if (!excluded) return;
-    GuardedWrite([&] { MaskedSet(*excluded, -1, -1); });
+    GuardedWrite([&] { return MaskedSet(*excluded, -1, -1); });
 }
 
 void TMethodListPage::EditButtonClick() {
@@ -199,17 +199,17 @@ void TMethodListPage::EditButtonClick() {
             ShowMessage(QStringLiteral("The default method list cannot be deleted."));
             return;
         }
-        GuardedWrite([&] { MaskedSet({2, 3, 4, 5, 6, 7, 8}); });
+        GuardedWrite([&] { return MaskedSet({2, 3, 4, 5, 6, 7, 8}); });
         return;
     }
     auto excluded = MethodColumns();
     if (!excluded) return;
     excluded->push_back(RowStatus);
-    GuardedWrite([&] { MaskedSet(*excluded); });
+    GuardedWrite([&] { return MaskedSet(*excluded); });
 }
 
 void TMethodListPage::DeleteButtonClick() {
     QTreeWidgetItem* row = ListView1->currentItem();
     if (!row || row->text(0) == DefaultList || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({2, 3, 4, 5, 6, 7, 8}, RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({2, 3, 4, 5, 6, 7, 8}, RowStatus, DestroyItem); });
 }

@@ -33,14 +33,15 @@ TMultiConfigControlEditForm::TMultiConfigControlEditForm(TDedicatedPage& page) :
 
 void TMultiConfigControlEditForm::btnSetClick() {
     Reported(Page, [&] {
-        Page.MaskedSet({}, -1, -1, 0);
+        // A refused write is shown: nothing is under way to cover.
+        if (!Page.MaskedSet({}, -1, -1, 0)) return Page.ShowRefusal(false);
         if (cbxCfgAction->currentText() == "active") {
             // The switch takes a while to make a configuration active; the answer arrives meanwhile.
             TProgressForm2 progress(this, static_cast<TMultipleConfigControlForm&>(Page).ProgressTick);
             progress.TickLimit = ActivationTicks;
             progress.setWindowTitle(QStringLiteral("Set Configuration"));
             progress.LB_Prompt->setText(QStringLiteral("Active Configuration is doing..."));
-            progress.exec();
+            Page.CoverWrite(*Page.MainBinder(), progress);
         }
     });
     accept();

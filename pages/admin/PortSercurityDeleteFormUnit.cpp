@@ -175,7 +175,8 @@ void TPrtSecDelCtrlForm::btnSetClick() {
     // A refused entry stays as typed, to be mended.
     if (!CheckInput()) return;
     try {
-        Binder->Set(1, 1, {}, nullptr);
+        // The re-read's "Ok!" would hide why nothing was deleted.
+        if (!Binder->Set(1, 1, {}, nullptr)) return;
     } catch (const std::exception& error) {
         Report(error, Binder);
     }

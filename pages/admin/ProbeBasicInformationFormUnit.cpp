@@ -68,5 +68,5 @@ void TProbeBasicInformationForm::btnGetClick() {
 }
 
 void TProbeBasicInformationForm::btnSetClick() {
-    if (Binder) Reported(*this, [&] { MaskedSet({}, -1, -1, 1); });
+    if (Binder) Reported(*this, [&] { ShowRefusal(MaskedSet({}, -1, -1, 1)); });
 }

@@ -158,8 +158,9 @@ void TRampartCtrlForm::SetCheckedOneByOne(bool fallingFirst) {
     order.insert(order.end(), {{ckMode, Mode}, {ckAlarm, Alarm}});
     try {
         Binder->Request.Active = 1;
+        // The order keeps the thresholds apart: a write that failed stops the ones after it.
         for (const auto& [box, column] : order)
-            if (box->isChecked()) Binder->Set(0, 1, std::to_string(column));
+            if (box->isChecked() && !Binder->Set(0, 1, std::to_string(column))) return;
     } catch (const std::exception& error) {
         Report(error);
     }

@@ -119,5 +119,5 @@ void TSSLManagementForm::btnSetClick() {
     const QString read = edtciphersuites->text();
     const QChar low = read.size() == 2 && isHexDigit(read[1].toUpper()) ? read[1].toUpper() : QChar('0');
     edtciphersuites->setText(QString(CipherSuitesDigit()) + low);
-    Reported(*this, [&] { MaskedSet({}, -1, -1, 1); });
+    Reported(*this, [&] { ShowRefusal(MaskedSet({}, -1, -1, 1)); });
 }

@@ -144,21 +144,21 @@ void TServerInformationForm::AddButtonClick() {
         RowComboBox->setFocus();
         return;
     }
-    GuardedWrite([&] { MaskedSet(EmptyColumns()); });
+    GuardedWrite([&] { return MaskedSet(EmptyColumns()); });
 }
 
 void TServerInformationForm::EditButtonClick() {
     if (!ListView1->currentItem() || !MayWrite() || !CheckKeys()) return;
     if (RowComboBox->currentIndex() == DestroyItem) {
-        GuardedWrite([&] { MaskedSet({Port, Key, Timeout, Retry}); });
+        GuardedWrite([&] { return MaskedSet({Port, Key, Timeout, Retry}); });
         return;
     }
     std::vector<int> excluded = EmptyColumns();
     excluded.push_back(RowStatus);
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
 }
 
 void TServerInformationForm::DeleteButtonClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({Port, Key, Timeout, Retry}, RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({Port, Key, Timeout, Retry}, RowStatus, DestroyItem); });
 }

@@ -88,6 +88,6 @@ void TSystemLogHostForm::DeleteButtonClick() {
         return;
     }
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({Address, Facility, Severity, Port, State}, RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({Address, Facility, Severity, Port, State}, RowStatus, DestroyItem); });
     ShowRowButtons(false);
 }

@@ -73,5 +73,5 @@ void TAAASrvCtrlForm::btnSetClick() {
         ShowMessage(QString::fromUtf8(text));
         return;
     }
-    Reported(*this, [&] { MaskedSet({}, -1, -1, 0); });
+    Reported(*this, [&] { ShowRefusal(MaskedSet({}, -1, -1, 0)); });
 }

@@ -136,5 +136,5 @@ void TAggregatorPortTableForm::btnEditClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
     if (!CheckPartnerSystemId(edtPartnerID->text())) return;
     if (!KeyAccepted(edtActorKey) || !KeyAccepted(edtPartnerKey)) return;
-    GuardedWrite([&] { MaskedSet({}); });
+    GuardedWrite([&] { return MaskedSet({}); });
 }

@@ -145,6 +145,6 @@ void TCoSBrandwidthctrlForm::EditButtonClick() {
             KySNMPRequest2Edits* Binder;
             ~AsyncAgain() { Binder->Async = 1; }
         } again{RateRequest};
-        RateRequest->Set(0, 1, {}, nullptr);
+        return RateRequest->Set(0, 1, {}, nullptr);
     });
 }

@@ -19,8 +19,9 @@ void TDVStateForm::btnSetClick() {
                         QMessageBox::Ok | QMessageBox::Cancel, this);
     if (confirm.exec() != QMessageBox::Ok || !StateRequest) return;
     try {
-        StateRequest->Set(1, 1, {}, nullptr);
-        ShowTimedProgress<TProgressForm2>(this, QStringLiteral("Set Double VLAN State"),
+        // A refused write is shown: nothing is under way to cover.
+        if (!StateRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
+        ShowTimedProgress<TProgressForm2>(this, *StateRequest, QStringLiteral("Set Double VLAN State"),
                                           QStringLiteral("Change Double VLAN State is doing..."));
     } catch (const std::exception& error) {
         Report(error);

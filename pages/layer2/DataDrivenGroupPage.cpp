@@ -87,7 +87,8 @@ void TDataDrivenGroupPage::btnSetClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
     // A refused clear is shown by the binder; the table is read again once the answer is in, either way.
     GuardedWrite([this] {
-        GroupRequest->Set(0, 1, {}, nullptr);
+        const bool sent = GroupRequest->Set(0, 1, {}, nullptr);
         WaitForBinder(*GroupRequest);
+        return sent;
     });
 }

@@ -162,7 +162,7 @@ void TDoubleVLANForm::AfterWrite() {
 void TDoubleVLANForm::SetBtnClick() {
     if (!lvDoubleVLAN->currentItem() || !MayWrite()) return;
     // The name of an existing double VLAN is not rewritten.
-    GuardedWrite([&] { MaskedSet({Name}); });
+    GuardedWrite([&] { return MaskedSet({Name}); });
     AfterWrite();
 }
 
@@ -178,12 +178,12 @@ void TDoubleVLANForm::AddBtnClick() {
     // Without a TPID the switch takes its own.
     std::vector<int> excluded;
     if (edtTPID->text().isEmpty()) excluded.push_back(Tpid);
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
     AfterWrite();
 }
 
 void TDoubleVLANForm::DeleteBtnClick() {
     if (!lvDoubleVLAN->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
     AfterWrite();
 }

@@ -114,14 +114,14 @@ void TGuestVlanForm::SetBtnClick() {
                 // A new guest VLAN: its name creates it, then its ports follow.
                 {
                     const TMaskedWrite onlyName(list, {Ports});
-                    GuestVlanRequest->Set(1, 1, {}, nullptr);
+                    if (!GuestVlanRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
                 }
                 const TMaskedWrite onlyPorts(list, {Name});
-                GuestVlanRequest->Set(1, 1, {}, nullptr);
+                if (!GuestVlanRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
             } else {
                 // The guest VLAN exists: its name stays, whatever is typed.
                 const TMaskedWrite onlyPorts(list, {Name});
-                GuestVlanRequest->Set(1, 1, {}, nullptr);
+                if (!GuestVlanRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
             }
         } catch (const std::exception& error) {
             Report(error);
@@ -134,7 +134,8 @@ void TGuestVlanForm::DelBtnClick() {
     if (!GuestVlanDeleteRequest || GuestVlanDeleteRequest->Busy) return;
     cbxDel->setCurrentIndex(StartItem);
     try {
-        GuestVlanDeleteRequest->Set(1, 1, {}, nullptr);
+        // The re-read's "Ok!" would hide why nothing was deleted.
+        if (!GuestVlanDeleteRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
     } catch (const std::exception& error) {
         Report(error);
     }

@@ -108,7 +108,7 @@ bool TIGMPSnoopingStaticGroupForm::CheckGroupAddress() {
 void TIGMPSnoopingStaticGroupForm::btnSetClick() {
     if (!LV_IGMPStaticGroupEntry->currentItem()) return ResetInputs();
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({}, RowStatus, ActiveItem); });
+    GuardedWrite([&] { return MaskedSet({}, RowStatus, ActiveItem); });
 }
 
 void TIGMPSnoopingStaticGroupForm::btnAddClick() {
@@ -136,11 +136,11 @@ void TIGMPSnoopingStaticGroupForm::btnAddClick() {
         VlanIDEdit->setFocus();
         return;
     }
-    GuardedWrite([&] { MaskedSet({}, RowStatus, CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet({}, RowStatus, CreateAndGoItem); });
 }
 
 void TIGMPSnoopingStaticGroupForm::btnDeleteClick() {
     if (!LV_IGMPStaticGroupEntry->currentItem()) return;
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({MemberPorts}, RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({MemberPorts}, RowStatus, DestroyItem); });
 }

@@ -87,7 +87,7 @@ void TIPMcastVLANRepDstForm::RefreshBtnClick() { RefreshClick(); }
 
 void TIPMcastVLANRepDstForm::WriteRow() {
     try {
-        RepDstRequest->Set(1, 1, {}, nullptr);
+        ShowRefusal(RepDstRequest->Set(1, 1, {}, nullptr));
     } catch (const std::exception& error) {
         Report(error);
     }

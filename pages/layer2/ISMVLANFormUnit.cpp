@@ -162,18 +162,23 @@ std::vector<int> TISMVLANForm::EmptyPortLists() const {
 void TISMVLANForm::AddBtnClick() {
     if (!MayWrite()) return;
     GuardedWrite([&] {
-        if (ED_VLANID->text().isEmpty()) return ShowMessage(QStringLiteral("Please specify VLAN ID"));
-        if (ED_VLANName->text().isEmpty()) return ShowMessage(QStringLiteral("Please specify VLAN Name"));
+        // An input refused: nothing sent.
+        const auto refuse = [this](const QString& text) {
+            ShowMessage(text);
+            return false;
+        };
+        if (ED_VLANID->text().isEmpty()) return refuse(QStringLiteral("Please specify VLAN ID"));
+        if (ED_VLANName->text().isEmpty()) return refuse(QStringLiteral("Please specify VLAN Name"));
         // The edit checks its range when the focus leaves it; a click on Add must not send past that check.
         bool number = false;
         const int vlan = ED_VLANID->text().toInt(&number);
         if (!number || vlan < LowestVlan || vlan > HighestVlan)
-            return ShowMessage(QStringLiteral("Please enter a number between 2 and 4094!"));
+            return refuse(QStringLiteral("Please enter a number between 2 and 4094!"));
         // The agent takes a new VLAN's source and member ports only once it exists: Set writes them.
         std::vector<int> excluded = EmptyOptionalColumns();
         excluded.push_back(SourcePort);
         excluded.push_back(MemberPort);
-        MaskedSet(excluded, RowStatus, CreateAndGoItem);
+        return MaskedSet(excluded, RowStatus, CreateAndGoItem);
     });
 }
 
@@ -185,12 +190,12 @@ void TISMVLANForm::SetBtnClick() {
         std::vector<int> excluded = EmptyOptionalColumns();
         const std::vector<int> ports = EmptyPortLists();
         excluded.insert(excluded.end(), ports.begin(), ports.end());
-        MaskedSet(excluded);
+        return MaskedSet(excluded);
     });
 }
 
 void TISMVLANForm::DeleteBtnClick() {
     if (!lvISMVLAN->currentItem()) return;
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
 }

@@ -69,7 +69,8 @@ void TKeyedRowPage::SetButtonClick() {
     if (!ListView1->currentItem() || !MayWrite() || !ValueAccepted()) return;
     // A refused write is shown by the binder; the table is read again once the answer is in, either way.
     GuardedWrite([this] {
-        RowRequest->Set(0, 1, {}, nullptr);
+        const bool sent = RowRequest->Set(0, 1, {}, nullptr);
         WaitForBinder(*RowRequest);
+        return sent;
     });
 }

@@ -102,5 +102,5 @@ void TLldpTlvPage::TLVsEditClick() {
 void TLldpTlvPage::EditButtonClick() {
     if (!ListView1->currentItem() || !TlvRequest) return;
     // The write and the read after it go out together; the read starts once the write is answered.
-    GuardedWrite([this] { TlvRequest->Set(0, 1, {}, nullptr); });
+    GuardedWrite([this] { return TlvRequest->Set(0, 1, {}, nullptr); });
 }

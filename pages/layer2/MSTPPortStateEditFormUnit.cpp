@@ -83,11 +83,11 @@ void TMSTPPortStateEditForm::btnEditClick() {
     const QString version = page.lblSTPVersion->text();
     if (version == "stp" || version == "rstp") {
         // Outside MSTP the port's admin hello time is not the switch's to take.
-        page.GuardedWrite([&] { page.MaskedSet({AdminHelloTime}); });
+        page.GuardedWrite([&] { return page.MaskedSet({AdminHelloTime}); });
     } else {
         try {
             binder->Request.Active = 1;
-            page.MaskedSet({}, -1, -1, 1);
+            page.ShowRefusal(page.MaskedSet({}, -1, -1, 1));
         } catch (const std::exception& error) {
             page.DataComplete = 1;
             page.Report(error);

@@ -111,10 +111,10 @@ void TMirrorTablePage::btnAddClick() {
         return;
     }
     // A new row is made by its status alone; its columns are written by Set once it is selected.
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(Layout.StatusColumn), Layout.StatusColumn, CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(Layout.StatusColumn), Layout.StatusColumn, CreateAndGoItem); });
 }
 
 void TMirrorTablePage::btnDeleteClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(Layout.StatusColumn), Layout.StatusColumn, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(Layout.StatusColumn), Layout.StatusColumn, DestroyItem); });
 }

@@ -53,5 +53,5 @@ void TMirrorGroupForm::ShowRowInputs(QTreeWidgetItem* row) {
 void TMirrorGroupForm::btnSetClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
     // Every column goes, the row status as the row holds it.
-    GuardedWrite([&] { MaskedSet({}); });
+    GuardedWrite([&] { return MaskedSet({}); });
 }

@@ -83,11 +83,11 @@ void TMultpAuthGuestVlanForm::ResetInputs() {
     VIDEdit->setText(QStringLiteral(" "));
 }
 
-void TMultpAuthGuestVlanForm::SetOnly(int column, int statusItem) {
+bool TMultpAuthGuestVlanForm::SetOnly(int column, int statusItem) {
     const int other = column == Ports ? RowStatus : Ports;
     const TMaskedWrite mask(GuestVlanTableRequest->Request.VarList, {other});
     if (statusItem >= 0) cbxDel->setCurrentIndex(statusItem);
-    GuestVlanTableRequest->Set(0, 1, {}, nullptr);
+    return GuestVlanTableRequest->Set(0, 1, {}, nullptr);
 }
 
 void TMultpAuthGuestVlanForm::ReadTable() {
@@ -107,7 +107,7 @@ void TMultpAuthGuestVlanForm::BT_GetClick() {
 void TMultpAuthGuestVlanForm::SetBtnClick() {
     if (!ListView1->currentItem() || !GuestVlanTableRequest || GuestVlanTableRequest->Busy) return;
     try {
-        SetOnly(Ports);
+        ShowRefusal(SetOnly(Ports));
     } catch (const std::exception& error) {
         Report(error);
     }
@@ -122,8 +122,8 @@ void TMultpAuthGuestVlanForm::ADDButtonClick() {
         return;
     }
     try {
-        SetOnly(RowStatus, CreateAndGoItem);
-        SetOnly(Ports);
+        // The ports follow only a row that was created.
+        if (SetOnly(RowStatus, CreateAndGoItem)) ShowRefusal(SetOnly(Ports));
     } catch (const std::exception& error) {
         Report(error);
     }
@@ -135,7 +135,7 @@ void TMultpAuthGuestVlanForm::ADDButtonClick() {
 void TMultpAuthGuestVlanForm::DelBtnClick() {
     if (!ListView1->currentItem() || !GuestVlanTableRequest || GuestVlanTableRequest->Busy) return;
     try {
-        SetOnly(RowStatus, DestroyItem);
+        ShowRefusal(SetOnly(RowStatus, DestroyItem));
     } catch (const std::exception& error) {
         Report(error);
     }

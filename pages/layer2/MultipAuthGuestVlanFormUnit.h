@@ -35,6 +35,6 @@ private:
     void BuildLayout();
     void FormCreate();
     // One SET of the columns not excluded, the row status chosen first when one is given.
-    void SetOnly(int column, int statusItem = -1);
+    [[nodiscard]] bool SetOnly(int column, int statusItem = -1);
     void ReadTable();
 };

@@ -88,7 +88,7 @@ void TPacketStormControlForm::btnSetClick() {
         return;
     }
     try {
-        StormRequest->Set(1, 1, {}, nullptr);
+        ShowRefusal(StormRequest->Set(1, 1, {}, nullptr));
     } catch (const std::exception& error) {
         Report(error);
     }

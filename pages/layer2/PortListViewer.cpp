@@ -106,5 +106,5 @@ void TPortListViewer::ResetInputs() {
 void TPortListViewer::SetBtnClick() {
     // A write names the VLAN of the selected row, never an empty one.
     if (!PortLists->currentItem() || !MayWrite()) return;
-    GuardedWrite([&] { MaskedSet({}); });
+    GuardedWrite([&] { return MaskedSet({}); });
 }

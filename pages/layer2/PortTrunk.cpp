@@ -289,10 +289,11 @@ void TPortTrunkForm::BT_SetClick() {
         if (!MasterChecked(master)) return Refuse("Master port must be checked.", PortEdit);
         ED_MasterPort->setText(QString::number(master));
         if (!CheckMemberCount(unit)) return;
-        MaskedSet({}, TrunkState, CreateAndGoItem);
-        // A trunk is created disabled; enabling it is a second write.
-        if (ComboBox1->currentText() == QLatin1String("enable")) MaskedSet({}, TrunkState, EnableItem);
-        RefreshClick();
+        // A trunk is created disabled; enabling it is a second write, after the first went out.
+        bool sent = MaskedSet({}, TrunkState, CreateAndGoItem);
+        if (sent && ComboBox1->currentText() == QLatin1String("enable")) sent = MaskedSet({}, TrunkState, EnableItem);
+        if (sent) RefreshClick();
+        else ShowRefusal(false);
     } catch (const std::exception& error) {
         Failed(error);
     }
@@ -312,8 +313,8 @@ void TPortTrunkForm::SetBtnClick() {
         if (!MasterChecked(master)) return Refuse("Master port must be checked.", PortEdit);
         if (!CheckMemberCount(unit)) return;
         // Without a status chosen the switch keeps the trunk's state.
-        MaskedSet(ComboBox1->currentIndex() < 0 ? std::vector<int>{TrunkState} : std::vector<int>{});
-        RefreshClick();
+        if (MaskedSet(ComboBox1->currentIndex() < 0 ? std::vector<int>{TrunkState} : std::vector<int>{})) RefreshClick();
+        else ShowRefusal(false);
     } catch (const std::exception& error) {
         Failed(error);
     }
@@ -322,8 +323,8 @@ void TPortTrunkForm::SetBtnClick() {
 void TPortTrunkForm::BT_DeleteClick() {
     try {
         if (ED_Index->text().isEmpty()) return Refuse("Please select trunk group.", ED_Index);
-        MaskedSet(AllButKeysAnd(TrunkState), TrunkState, DestroyItem);
-        RefreshClick();
+        if (MaskedSet(AllButKeysAnd(TrunkState), TrunkState, DestroyItem)) RefreshClick();
+        else ShowRefusal(false);
     } catch (const std::exception& error) {
         Failed(error);
     }

@@ -134,12 +134,12 @@ void TProtocolVlanForm::AddClick() {
     if (Advertisement->currentText().isEmpty()) excluded.push_back(Advert);
     if (!userDefined || UserProtocol->text().isEmpty()) excluded.push_back(UserDefined);
     if (!userDefined || Encap->currentText().isEmpty() || Encap->currentText() == "0") excluded.push_back(EncapType);
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
     ProtocolTypeChange();
 }
 
 void TProtocolVlanForm::DeleteClick() {
     if (!ProtocolVlanRequest || !ListView1->currentItem()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
     ProtocolTypeChange();
 }

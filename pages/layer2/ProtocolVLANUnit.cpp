@@ -114,10 +114,10 @@ bool TProtocolVLANGroupForm::AddChecksPass() {
 
 void TProtocolVLANGroupForm::AddButtonClick() {
     if (!GroupRequest || !AddChecksPass()) return;
-    GuardedWrite([&] { MaskedSet({}); });
+    GuardedWrite([&] { return MaskedSet({}); });
 }
 
 void TProtocolVLANGroupForm::DeleteButtonClick() {
     if (!GroupRequest || !ListView1->currentItem()) return;
-    GuardedWrite([&] { MaskedSet({GroupId}, Status, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet({GroupId}, Status, DestroyItem); });
 }

@@ -76,5 +76,5 @@ void TRSPANForm::btnSetClick() {
         excluded.push_back(SourceIngress);
         excluded.push_back(SourceEgress);
     }
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
 }

@@ -181,20 +181,21 @@ bool TSTP_Info::SetMstpSettings() {
 
 void TSTP_Info::BT_SetClick() {
     if (!StpSettingsRequest) return;
-    bool written = false;
+    KySNMPRequest2Controls* writer = nullptr;
     try {
         if (!SettingsValid()) return;
-        if (Combo_STPVersion->currentText() == "mstp") written = SetMstpSettings();
-        else written = StpSettingsRequest->Set(1, 1, {}, nullptr);
+        const bool mstp = Combo_STPVersion->currentText() == "mstp";
+        if (mstp ? SetMstpSettings() : StpSettingsRequest->Set(1, 1, {}, nullptr))
+            writer = mstp ? static_cast<KySNMPRequest2Controls*>(StpMstpSettingsRequest) : StpSettingsRequest;
     } catch (const std::exception& error) {
         Report(error, StpSettingsRequest);
     }
-    FollowVersion(written);
+    FollowVersion(writer);
 }
 
-void TSTP_Info::FollowVersion(bool written) {
+void TSTP_Info::FollowVersion(KySNMPRequest2Controls* writer) {
     if (!MainForm || !MainForm->ST_STPVersion) return;
-    if (!written) {
+    if (!writer) {
         // The switch keeps the version it had: the main window reads it again rather than guess.
         if (!MainForm->StpVersionRequest) return;
         try {
@@ -208,6 +209,6 @@ void TSTP_Info::FollowVersion(bool written) {
     const bool changing = chosen != MainForm->ST_STPVersion->text();
     MainForm->ST_STPVersion->setText(chosen);
     if (changing && lbMSTPState->text() == "enabled")
-        ShowTimedProgress<TProgressForm2>(this, QStringLiteral("Set STP Progress"),
+        ShowTimedProgress<TProgressForm2>(this, *writer, QStringLiteral("Set STP Progress"),
                                           QStringLiteral("Change STP Version is doing..."));
 }

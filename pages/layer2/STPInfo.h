@@ -42,7 +42,7 @@ private:
     void ShowHelloTime(bool shown);
     // The checks of the values typed: false, with the refusal shown, when nothing may be sent.
     bool SettingsValid();
-    bool SetMstpSettings();
+    [[nodiscard]] bool SetMstpSettings();
     // The main window's version after a write: the one written, or the switch's when the write failed.
-    void FollowVersion(bool written);
+    void FollowVersion(KySNMPRequest2Controls* writer);
 };

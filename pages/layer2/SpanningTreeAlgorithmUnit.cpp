@@ -35,17 +35,26 @@ void TSpanningTreeAlgorithmForm::SetButtonClick() {
     if (!StateRequest) return;
     const QString choice = ComboBox1->currentText();
     if (choice == "disabled") {
-        Step([this] { StateRequest->Set(1, 1, {}, nullptr); });
+        // A refused write is shown; no re-read whose "Ok!" would write over it.
+        bool sent = false;
+        Step([&] { sent = StateRequest->Set(1, 1, {}, nullptr); });
+        if (!sent) return ShowRefusal(false);
     } else if (choice == "enabled") {
         QMessageBox confirm(QMessageBox::Question, QApplication::applicationDisplayName(),
                             QStringLiteral("To enable STP may take a long time. Do you want to go on?"),
                             QMessageBox::Ok | QMessageBox::Cancel, this);
         if (confirm.exec() == QMessageBox::Ok) {
-            Step([this] {
+            bool sent = false;
+            Step([&] {
                 StateRequest->Request.Timeout = EnablingTimeout;
-                if (!StateRequest->Set(0, 1, {}, nullptr)) StateRequest->Request.Timeout = NormalTimeout;
+                sent = StateRequest->Set(0, 1, {}, nullptr);
             });
-            ShowTimedProgress<TProgressForm>(this, QStringLiteral("Enable STP Progress"),
+            // Nothing on its way: no progress to cover, and no re-read whose "Ok!" would hide why.
+            if (!sent) {
+                StateRequest->Request.Timeout = NormalTimeout;
+                return ShowRefusal(false);
+            }
+            ShowTimedProgress<TProgressForm>(this, *StateRequest, QStringLiteral("Enable STP Progress"),
                                              QStringLiteral("Enable STP is doing..."));
         }
     } else {

@@ -125,7 +125,7 @@ void TStaticFilterPage::AddRow() {
     // A new row's ports are written by a later Set where the row status creates it.
     std::vector<int> excluded;
     if (!Layout.AddSendsPorts) excluded.push_back(Layout.PortsColumn);
-    GuardedWrite([&] { MaskedSet(excluded, Layout.AddStatusItem < 0 ? -1 : Layout.StatusColumn, Layout.AddStatusItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, Layout.AddStatusItem < 0 ? -1 : Layout.StatusColumn, Layout.AddStatusItem); });
 }
 
 void TStaticFilterPage::SetRow() {
@@ -133,7 +133,7 @@ void TStaticFilterPage::SetRow() {
     if (!KeysValid()) return;
     std::vector<int> excluded;
     if (!Layout.SetSendsStatus) excluded.push_back(Layout.StatusColumn);
-    GuardedWrite([&] { MaskedSet(excluded); });
+    GuardedWrite([&] { return MaskedSet(excluded); });
 }
 
 void TStaticFilterPage::DeleteRow() {
@@ -146,5 +146,5 @@ void TStaticFilterPage::DeleteRow() {
     if (!MayWrite()) return;
     std::vector<int> excluded;
     if (!Layout.DeleteSendsPorts) excluded.push_back(Layout.PortsColumn);
-    GuardedWrite([&] { MaskedSet(excluded, Layout.StatusColumn, Layout.DeleteStatusItem); });
+    GuardedWrite([&] { return MaskedSet(excluded, Layout.StatusColumn, Layout.DeleteStatusItem); });
 }

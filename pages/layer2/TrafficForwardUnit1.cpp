@@ -99,5 +99,5 @@ void TTrafficSegmentationForm::BT_GetClick() {
 void TTrafficSegmentationForm::BT_SetClick() {
     if (!LV_TrafficForward->currentItem() || !MayWrite()) return;
     // The forward ports of the selected port alone; the table is read again after the answer.
-    GuardedWrite([this] { ForwardRequest->Set(0, 1, {}, nullptr); });
+    GuardedWrite([this] { return ForwardRequest->Set(0, 1, {}, nullptr); });
 }

@@ -99,7 +99,7 @@ void TVlanForm::SetButtonClick() {
     // Every other column is read-only or the index: the request carries the advertisement state alone.
     try {
         VlanRequest->Request.Active = 1;
-        VlanRequest->Set(0, 1, {}, nullptr);
+        ShowRefusal(VlanRequest->Set(0, 1, {}, nullptr));
     } catch (const std::exception& error) {
         SetButton->setEnabled(false);
         StatusPanel()->setText(QString::fromLocal8Bit(error.what()));

@@ -63,7 +63,7 @@ void TVLanGeneralInfoForm::SetBtnClick() {
     if (!BaseRequest) return;
     // The read-only scalars are never sent: the request carries the GVRP status alone.
     try {
-        BaseRequest->Set(1, 1, {}, nullptr);
+        ShowRefusal(BaseRequest->Set(1, 1, {}, nullptr));
     } catch (const std::exception& error) {
         Report(error, BaseRequest);
     }

@@ -85,7 +85,7 @@ void TVLanPortInfomationForm::SetBtnClick() {
     const QString port = selected->text(0);
     try {
         // An accepted Set reads the table again by itself.
-        PortVlanRequest->Set(1, 1, {}, nullptr);
+        if (!PortVlanRequest->Set(1, 1, {}, nullptr)) return ShowRefusal(false);
         for (int i = 0; i < LV_dot1qPortVlanEntry->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = LV_dot1qPortVlanEntry->topLevelItem(i);
             if (row->text(0) == port) {

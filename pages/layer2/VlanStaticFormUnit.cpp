@@ -135,9 +135,9 @@ void TVlanStaticForm::SetBtnClick() {
     if (!MayWrite("Get data not complete.")) return;
     // The forbidden ports travel apart from the egress and untagged ones; each request keeps the row's status.
     GuardedWrite([&] {
-        MaskedSet({Forbidden});
+        if (!MaskedSet({Forbidden})) return false;
         WaitForBinder(*StaticRequest);
-        MaskedSet({Egress, Untagged});
+        return MaskedSet({Egress, Untagged});
     });
 }
 
@@ -152,11 +152,11 @@ void TVlanStaticForm::AddBtnClick() {
         return;
     }
     // A new VLAN carries no forbidden ports.
-    GuardedWrite([&] { MaskedSet({Forbidden}, RowStatus, CreateAndGoItem); });
+    GuardedWrite([&] { return MaskedSet({Forbidden}, RowStatus, CreateAndGoItem); });
 }
 
 void TVlanStaticForm::DeleteBtnClick() {
     if (!LV_dot1qVlanStaticEntry->currentItem()) return;
     if (!MayWrite()) return;
-    GuardedWrite([&] { MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
+    GuardedWrite([&] { return MaskedSet(AllButKeysAnd(RowStatus), RowStatus, DestroyItem); });
 }

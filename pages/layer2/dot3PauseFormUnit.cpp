@@ -48,5 +48,5 @@ void Tdot3PauseForm::btnSetClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
     // The admin mode alone travels: the operation mode is read-only. The table is read again after the
     // answer.
-    GuardedWrite([this] { TableRequest->Set(0, 1, {}, nullptr); });
+    GuardedWrite([this] { return TableRequest->Set(0, 1, {}, nullptr); });
 }

@@ -73,8 +73,7 @@ bool TARPIPv6ControlEditForm::Validate() {
 void TARPIPv6ControlEditForm::btnSetClick() {
     if (!Validate()) return;
     try {
-        Page.MaskedSet({});
-        Page.ReadAgain();
+        Page.ReadAgainAfter(Page.MaskedSet({}));
     } catch (const std::exception& error) {
         Page.Report(error);
     }

@@ -68,6 +68,6 @@ void TARPIPV6ControlForm::btnDeleteClick() {
         return;
     }
     if (!MayWrite()) return;
-    GuardedWrite([this] { MaskedSet({ReachState}, RouteStatus, DestroyItem); });
+    GuardedWrite([this] { return MaskedSet({ReachState}, RouteStatus, DestroyItem); });
     ListView1Click();
 }

@@ -65,6 +65,6 @@ void TBOOTCtrlTableForm::AddBtnClick() {
 
 void TBOOTCtrlTableForm::DeleteBtnClick() {
     if (!ListView1->currentItem() || !MayWrite()) return;
-    GuardedWrite([this] { MaskedSet({}, State, InvalidItem); });
+    GuardedWrite([this] { return MaskedSet({}, State, InvalidItem); });
     ListView1SelectItem();
 }

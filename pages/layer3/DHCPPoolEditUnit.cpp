@@ -156,8 +156,7 @@ void TDHCPPoolEdtForm::btnSetClick() {
     }
     try {
         Page.MainBinder()->Request.Active = 1;
-        Page.MaskedSet(excluded);
-        Page.ReadAgain();
+        Page.ReadAgainAfter(Page.MaskedSet(excluded));
         accept();
     } catch (const std::exception& error) {
         Page.DataComplete = 1;

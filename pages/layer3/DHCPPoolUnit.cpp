@@ -85,6 +85,6 @@ void TDHCPPoolForm::btnDelClick() {
         return;
     }
     if (!MayWrite()) return;
-    GuardedWrite([this] { MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
+    GuardedWrite([this] { return MaskedSet(AllButKeysAnd(Status), Status, DestroyItem); });
     DeleteButton->setEnabled(false);
 }

@@ -55,7 +55,7 @@ void TDNSCtrlAddForm::btnAddClick() {
     auto& page = static_cast<TDNSCtrlForm&>(Page);
     try {
         page.StopReading();
-        page.MaskedSet({}, TDNSCtrlForm::State, TDNSCtrlForm::ValidItem, 1);
+        page.ShowRefusal(page.MaskedSet({}, TDNSCtrlForm::State, TDNSCtrlForm::ValidItem, 1));
     } catch (const std::exception& error) {
         page.Report(error);
     }

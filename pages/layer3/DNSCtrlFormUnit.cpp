@@ -63,6 +63,6 @@ void TDNSCtrlForm::btnAddClick() {
 void TDNSCtrlForm::btnDeleteClick() {
     if (!ListView1->currentItem() || !Binder) return;
     StopReading();
-    GuardedWrite([this] { MaskedSet({}, State, InvalidItem); });
+    GuardedWrite([this] { return MaskedSet({}, State, InvalidItem); });
     ListView1SelectItem();
 }

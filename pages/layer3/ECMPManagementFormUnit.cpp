@@ -98,11 +98,12 @@ void TECMPManagementForm::SetButtonClick() {
     std::vector<int> excluded;
     for (std::size_t i = 0; i < CheckBoxes.size(); ++i)
         if (!CheckBoxes[i]->isChecked()) excluded.push_back(int(i));
+    bool sent = false;
     try {
-        MaskedSet(excluded);
+        sent = MaskedSet(excluded);
     } catch (const std::exception& error) {
         Report(error);
     }
-    // The combos show the device's values again, also after a refusal.
-    RefreshClick();
+    // The combos show the device's values again, also after a failure the binder has shown in its box.
+    if (sent || !Binder->Busy) RefreshClick();
 }

@@ -288,8 +288,7 @@ void TIPCtrlEdtForm::ApplySet() {
     if (Adding && edtIPAddr->text().isEmpty() && edtMask->text().isEmpty())
         excluded.insert(excluded.end(), {TIpCtrlForm::IPAddress, TIpCtrlForm::SubnetMask});
     Page.MainBinder()->Request.Active = 1;
-    Page.MaskedSet(excluded);
-    Page.ReadAgain();
+    Page.ReadAgainAfter(Page.MaskedSet(excluded));
 }
 
 void TIPCtrlEdtForm::btnSetClick() {

@@ -99,6 +99,6 @@ bool TIpCtrlForm::CanDelete() {
 void TIpCtrlForm::btnDelClick() {
     if (!ListView1->currentItem()) return;
     if (!MayWrite() || !CanDelete()) return;
-    GuardedWrite([this] { MaskedSet(AllButKeysAnd(State), State, DestroyItem); });
+    GuardedWrite([this] { return MaskedSet(AllButKeysAnd(State), State, DestroyItem); });
     DeleteButton->setEnabled(false);
 }

@@ -123,8 +123,7 @@ void TIpStaticRouteEditForm::SetButtonClick() {
     if (BakeupComboBox->currentIndex() < 0) excluded.push_back(TIpStaticRouteForm::BackupState);
     try {
         Page.MainBinder()->Request.Active = 1;
-        Page.MaskedSet(excluded);
-        Page.ReadAgain();
+        Page.ReadAgainAfter(Page.MaskedSet(excluded));
     } catch (const std::exception& error) {
         Page.Report(error);
         Page.DataComplete = 1;

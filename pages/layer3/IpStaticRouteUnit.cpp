@@ -82,7 +82,7 @@ void TIpStaticRouteForm::DeleteButtonClick() {
         return;
     }
     if (!MayWrite()) return;
-    GuardedWrite([this] { MaskedSet({BackupState, Metric}, Status, InvalidItem); });
+    GuardedWrite([this] { return MaskedSet({BackupState, Metric}, Status, InvalidItem); });
     ListView1->setCurrentItem(nullptr);
     ListView1SelectItem();
 }

@@ -108,8 +108,7 @@ void TIpv6StaticRouteEditForm::btnSetClick() {
     try {
         // The SET waits for a read still running.
         Page.WaitForBinder(*Page.MainBinder());
-        Page.MaskedSet(excluded);
-        Page.ReadAgain();
+        Page.ReadAgainAfter(Page.MaskedSet(excluded));
     } catch (const std::exception& error) {
         Page.Report(error);
     }

@@ -78,6 +78,6 @@ void TIpv6StaticRouteForm::btnDeleteClick() {
     }
     if (!MayWrite()) return;
     // The row's backup state travels with the destroy; the next hop is part of the instance.
-    GuardedWrite([this] { MaskedSet({Metric}, RowStatus, DestroyItem); });
+    GuardedWrite([this] { return MaskedSet({Metric}, RowStatus, DestroyItem); });
     ListView1SelectItem();
 }

@@ -68,8 +68,7 @@ void TNewBootpCtrlForm::DeleteBtnClick() {
     if (!Page.MainBinder() || !Validate()) return;
     try {
         Page.MainBinder()->Request.Active = 1;
-        Page.MaskedSet({}, TBOOTCtrlTableForm::State, TBOOTCtrlTableForm::ValidItem);
-        Page.ReadAgain();
+        Page.ReadAgainAfter(Page.MaskedSet({}, TBOOTCtrlTableForm::State, TBOOTCtrlTableForm::ValidItem));
         Edit1->clear();
         Edit2->clear();
         accept();

@@ -88,7 +88,7 @@ public:
         KeyEdits = {IdEdit};
         connect(SetButton, &QPushButton::clicked, this, [this] {
             Page.GuardedWrite([&] {
-                Page.MaskedSet({Egress, Forbidden, Untagged}, RowStatus, Adding ? 3 : Status->currentIndex());
+                return Page.MaskedSet({Egress, Forbidden, Untagged}, RowStatus, Adding ? 3 : Status->currentIndex());
             });
             accept();
         });
@@ -279,7 +279,7 @@ TEST_F(PageBaseTest, AMaskedWriteSendsOnlyTheColumnsNotLeftOut) {
         page.NameEdit->setText("sales-2");
         sim->clearLog();
         ASSERT_TRUE(page.MayWrite());
-        page.GuardedWrite([&] { page.MaskedSet(c.excluded); });
+        page.GuardedWrite([&] { return page.MaskedSet(c.excluded); });
         ASSERT_TRUE(waitUntil([&] { return idle(page) && page.DataComplete == 1; }));
         EXPECT_EQ(setColumns(sim->log()), std::vector<std::vector<std::string>>{c.sent});
         for (int i = 0; i < page.MainBinder()->Request.VarList.GetCount(); ++i)
@@ -297,7 +297,7 @@ TEST_F(PageBaseTest, ARefusedWriteRestoresTheAccessWordsAndReadsTheTableAgain) {
     sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = Column + "1", .count = 1, .status = 5});
     MessageBoxes boxes;
     sim->clearLog();
-    page.GuardedWrite([&] { page.MaskedSet({Forbidden}); });
+    page.GuardedWrite([&] { return page.MaskedSet({Forbidden}); });
     ASSERT_TRUE(waitUntil([&] { return idle(page) && page.DataComplete == 1 && !boxes.Texts.isEmpty(); }));
     EXPECT_EQ(walksStarted(sim->log()), 1) << "the list is read again after the answer";
     EXPECT_EQ(page.List->topLevelItemCount(), 5);
@@ -312,7 +312,7 @@ TEST_F(PageBaseTest, AddCreatesTheRowAndDeleteDestroysIt) {
     page.IdEdit->setText("42");
     page.NameEdit->setText("lab");
     sim->clearLog();
-    page.GuardedWrite([&] { page.MaskedSet({Egress, Forbidden, Untagged}, RowStatus, 3); });
+    page.GuardedWrite([&] { return page.MaskedSet({Egress, Forbidden, Untagged}, RowStatus, 3); });
     ASSERT_TRUE(waitUntil([&] { return page.DataComplete == 1 && page.List->topLevelItemCount() == 6; }));
     EXPECT_EQ(setColumns(sim->log()), (std::vector<std::vector<std::string>>{{"1.42", "5.42"}}));
     EXPECT_EQ(ofKind(sim->log(), "SET")[0].bindings[1].value, "4") << "createAndGo";
@@ -321,7 +321,7 @@ TEST_F(PageBaseTest, AddCreatesTheRowAndDeleteDestroysIt) {
 
     page.List->setCurrentItem(rowOf(page.List, "42"));
     sim->clearLog();
-    page.GuardedWrite([&] { page.MaskedSet(page.AllButKeysAnd(RowStatus), RowStatus, 5); });
+    page.GuardedWrite([&] { return page.MaskedSet(page.AllButKeysAnd(RowStatus), RowStatus, 5); });
     ASSERT_TRUE(waitUntil([&] { return page.DataComplete == 1 && page.List->topLevelItemCount() == 5; }));
     const auto sets = ofKind(sim->log(), "SET");
     ASSERT_EQ(sets.size(), 1u);

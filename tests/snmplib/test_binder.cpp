@@ -202,7 +202,7 @@ TEST_P(FormTest, BadPortTextRefusesTheSetAndSendsNothing) {
     vlans->setText("1-40");
     sim->clearLog();
     try {
-        binder.Set();
+        EXPECT_FALSE(binder.Set());
         ADD_FAILURE() << "the Set must be refused";
     } catch (const std::exception& error) {
         EXPECT_NE(std::string(error.what()).find("between 1 and 32"), std::string::npos) << error.what();

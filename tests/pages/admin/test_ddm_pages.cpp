@@ -41,7 +41,7 @@ TEST_F(DdmPagesTest, SettingsAreReadAndWrittenAtInstanceZero) {
         sim->clearLog();
         binder.Async = 0;
         MessageBoxes boxes;
-        binder.Set(0, 1);
+        EXPECT_TRUE(binder.Set(0, 1));
         EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join("|").toStdString();
         EXPECT_EQ(setsUnder(sim->log(), Ddm), (std::vector<std::vector<std::string>>{{"1.1.0=1", "1.2.0=2"}}));
     });
@@ -81,14 +81,14 @@ TEST_F(DdmPagesTest, ThresholdsLeftAsTheyWereGoBackAsReadAndNewOnesAreScaledBack
         EXPECT_EQ(editOf(binder, 5)->text(), "");
         binder.Async = 0;
         sim->clearLog();
-        binder.Set(0, 1);
+        EXPECT_TRUE(binder.Set(0, 1));
         EXPECT_EQ(setsUnder(sim->log(), Ddm),
                   (std::vector<std::vector<std::string>>{{"3.1.1.1.2.25.1=0x3735303030", "3.1.1.1.3.25.1=0x2d35303030",
                                                           "3.1.1.1.4.25.1=0x3730303030", "3.1.1.1.5.25.1=0x30"}}));
         list->setCurrentItem(list->topLevelItem(0));
         editOf(binder, 2)->setText("80");
         sim->clearLog();
-        binder.Set(0, 1);
+        EXPECT_TRUE(binder.Set(0, 1));
         const auto sets = setsUnder(sim->log(), Ddm);
         ASSERT_EQ(sets.size(), 1u);
         EXPECT_EQ(sets[0][0], "3.1.1.1.2.25.1=0x3830303030") << "80 is 80000 on the switch";
