@@ -2,6 +2,10 @@
 
 #include "KyIPv4.h"
 
+#include <QLineEdit>
+
+#include <stdexcept>
+
 namespace {
 
 bool IsDecimalDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
@@ -36,4 +40,11 @@ bool IsNumberBetween(const QString& text, int low, int high) {
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok && value >= low && value <= high;
+}
+
+int WholeNumber(const QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    if (!ok) throw std::invalid_argument("'" + edit->text().toStdString() + "' is not a valid integer value");
+    return value;
 }

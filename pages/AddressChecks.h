@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+class QLineEdit;
+
 // Input rules the dialogs share. Addresses go through the library's one strict IPv4 reader, so
 // nothing a check lets through can turn into another instance on the wire.
 
@@ -18,3 +20,6 @@ bool IsHexOfLength(const QString& text, int digits);
 bool IsHexUpTo(const QString& text, int digits);
 // A whole decimal number within the bounds.
 bool IsNumberBetween(const QString& text, int low, int high);
+// A whole decimal number, as the checks need it; anything else throws the conversion error the status
+// line shows.
+int WholeNumber(const QLineEdit* edit);

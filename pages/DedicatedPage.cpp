@@ -19,13 +19,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-QPushButton* NewPageButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 TDedicatedPage::TDedicatedPage(QWidget* owner, const TPageOptions& options) : TBasicForm(owner), Options(options) {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -71,6 +64,18 @@ std::string TDedicatedPage::PortNumberList() { return makePortNumberList(StackMo
 void TDedicatedPage::BindPortList(KySNMPRequest2Edits& binder, int position, const std::string& ports,
                                   const TStackingPortUitForm* selector) {
     binder.BindControlList(position, ports, {selector->PortCheckBoxes.begin(), selector->PortCheckBoxes.end()});
+}
+
+TListOverPanel TDedicatedPage::BuildEditorFrame(const char* counterName, const char* closeName) {
+    const TListOverPanel frame = BuildListOverPanel(Client, "ListView1", false);
+    RowCounter = NewRowCounter(Client, counterName);
+    RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
+    SetButton = NewPageButton(Client, "EditButton", QStringLiteral("Edit"));
+    AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
+    DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
+    CloseButton = NewPageButton(Client, closeName, QStringLiteral("Close"));
+    AddButtonColumn(frame.Columns, {RowCounter, RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    return frame;
 }
 
 TStackingPortUitForm* TDedicatedPage::AddPortSelector(QTabWidget* pages, const QString& caption) {
@@ -364,4 +369,12 @@ void TDedicatedPage::done(int result) {
         FormClose();
     }
     QDialog::done(result);
+}
+
+void Reported(TDedicatedPage& page, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        page.Report(error);
+    }
 }

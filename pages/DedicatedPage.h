@@ -3,6 +3,7 @@
 #include "DialogOpeners.h"
 #include "KySNMPRequest2Edits.h"
 #include "KySNMPVarDesc.h"
+#include "PageKit.h"
 #include "TBasicFormUnit.h"
 
 #include <QPointer>
@@ -177,6 +178,10 @@ protected:
     static void BindPortList(KySNMPRequest2Edits& binder, int position, const std::string& ports,
                              const TStackingPortUitForm* selector);
 
+    // The frame of a table page edited in place: the list over the entry panel (Lower), and on the right
+    // the row counter over Refresh, Edit, Add, Delete and Close.
+    TListOverPanel BuildEditorFrame(const char* counterName, const char* closeName);
+
     // The page's list: the counter follows its rows; the page's own selection handler runs before the
     // binder copies a selected row into the controls, and then the in-page editor rule applies (keys
     // locked once the row is in them). Call before creating the binder that fills the list.
@@ -215,8 +220,8 @@ private:
     bool Closed = false;
 };
 
-// A button of a page's button column, named for the tests and the handlers.
-QPushButton* NewPageButton(QWidget* parent, const char* name, const QString& caption);
+// Runs a read or write of the page; a library failure is reported the page's way.
+void Reported(TDedicatedPage& page, const std::function<void()>& action);
 
 // Lets the menus open the page class under its name.
 template <typename Page>

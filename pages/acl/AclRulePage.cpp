@@ -19,16 +19,11 @@ constexpr int DestroyItem = 5;
 TAclRulePage::TAclRulePage(QWidget* owner, const TPageOptions& options, int rowStatusColumn)
     : TAclTablePage(owner, options), RowStatusColumn(rowStatusColumn) {}
 
-TAclFieldGrid TAclRulePage::BuildListAndEditor(QTreeWidget*& list, int listHeight, bool fitColumns, int rowsPerColumn) {
-    auto* columns = new QHBoxLayout(Client);
+TFieldGrid TAclRulePage::BuildListAndEditor(QTreeWidget*& list, int listHeight, int rowsPerColumn) {
+    QHBoxLayout* columns = BuildPageColumns(Client);
     Splitter = new QSplitter(Qt::Vertical, Client);
     columns->addWidget(Splitter, 1);
-    if (fitColumns) {
-        list = NewAclList(Splitter);
-    } else {
-        list = new QTreeWidget(Splitter);
-        list->setObjectName(QStringLiteral("ListView1"));
-    }
+    list = NewPageList(Splitter);
     list->setMinimumHeight(listHeight);
     ListView = list;
 
@@ -36,7 +31,7 @@ TAclFieldGrid TAclRulePage::BuildListAndEditor(QTreeWidget*& list, int listHeigh
     auto* grid = new QGridLayout(editor);
     grid->setContentsMargins(0, 0, 0, 0);
     Splitter->setStretchFactor(0, 1);
-    return TAclFieldGrid(grid, rowsPerColumn);
+    return TFieldGrid(grid, rowsPerColumn);
 }
 
 QTabWidget* TAclRulePage::AddPageControl(const char* name) {
@@ -55,7 +50,9 @@ void TAclRulePage::AddButtonColumn(QPushButton*& checkAll, const char* checkAllN
     checkAll = NewPageButton(Client, checkAllName, QStringLiteral("Check All"));
     clearChecks = NewPageButton(Client, clearChecksName, QStringLiteral("Clear Checks"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, checkAll, clearChecks, CloseButton});
+    RowCounter = NewRowCounter(Client);
+    ::AddButtonColumn(static_cast<QBoxLayout*>(Client->layout()),
+                      {RowCounter, RefreshButton, SetButton, AddButton, DeleteButton, checkAll, clearChecks, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, [this] { GetButtonClick(); });
     connect(SetButton, &QPushButton::clicked, this, [this] { EditButtonClick(); });
     connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });

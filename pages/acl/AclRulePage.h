@@ -27,8 +27,8 @@ public:
 
 protected:
     // The list over the field editor in a vertical splitter, at the left of the page; gives the editor's
-    // grid. fitColumns: the list's columns follow their widest cell.
-    TAclFieldGrid BuildListAndEditor(QTreeWidget*& list, int listHeight, bool fitColumns, int rowsPerColumn);
+    // grid.
+    TFieldGrid BuildListAndEditor(QTreeWidget*& list, int listHeight, int rowsPerColumn);
     // The page control below the editor, as tall as the list.
     QTabWidget* AddPageControl(const char* name);
     // The button column with the base's handlers connected; Check All and Clear Checks take the page's

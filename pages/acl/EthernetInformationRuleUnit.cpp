@@ -29,26 +29,26 @@ TEthernetInformationRuleForm::TEthernetInformationRuleForm(QWidget* owner)
 }
 
 void TEthernetInformationRuleForm::BuildLayout() {
-    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, false, 6);
+    TFieldGrid fields = BuildListAndEditor(ListView1, 160, 6);
     QWidget* p = fields.Parent();
-    fields.Add(QStringLiteral("Mask ID"), MaskIDEdit = NewAclEdit(p, "MaskIDEdit"));
-    fields.Add(QStringLiteral("Access ID"), AccessEdit = NewAclEdit(p, "AccessEdit"));
-    fields.Add(cbxVlan = NewAclBox(p, "cbxVlan", "VLAN Name"), VlanRuleEdit = NewAclEdit(p, "VlanRuleEdit"));
-    fields.Add(cbxSource = NewAclBox(p, "cbxSource", "Source MAC Address "), SourceMACEdit = NewAclEdit(p, "SourceMACEdit"));
-    fields.Add(cbxDestination = NewAclBox(p, "cbxDestination", "Destination MAC Address "), DestMACEdit = NewAclEdit(p, "DestMACEdit"));
-    fields.Add(cbxIEEE802dot1P = NewAclBox(p, "cbxIEEE802dot1P", "802.1p"), IEEE8021pEdit = NewAclEdit(p, "IEEE8021pEdit"));
-    fields.Add(cbxEtherType = NewAclBox(p, "cbxEtherType", "Ethernet Type "), EthTypeEdit = NewAclEdit(p, "EthTypeEdit"));
-    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
-    fields.Add(QStringLiteral("Owner"), RuleOwnerComboBox = NewAclCombo(p, "RuleOwnerComboBox"));
-    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
-    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"), EnablePriorityComboBox = NewAclCombo(p, "EnablePriorityComboBox"));
-    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
-    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"), ReplacePriorityComboBox = NewAclCombo(p, "ReplacePriorityComboBox"));
-    fields.Add(cbxEnableReplaceDscp = NewAclBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"), EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
-    fields.Add(cbxValue = NewAclBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewAclEdit(p, "ReplaceDSCPEdit"));
-    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
-    fields.Add(MirrorIDCheckBox = NewAclBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewAclEdit(p, "MirrorIDEdit"));
-    RowComboBox = NewAclCombo(p, "RowComboBox");
+    fields.Add(QStringLiteral("Mask ID"), MaskIDEdit = NewPageEdit(p, "MaskIDEdit"));
+    fields.Add(QStringLiteral("Access ID"), AccessEdit = NewPageEdit(p, "AccessEdit"));
+    fields.Add(cbxVlan = NewPageCheckBox(p, "cbxVlan", "VLAN Name"), VlanRuleEdit = NewPageEdit(p, "VlanRuleEdit"));
+    fields.Add(cbxSource = NewPageCheckBox(p, "cbxSource", "Source MAC Address "), SourceMACEdit = NewPageEdit(p, "SourceMACEdit"));
+    fields.Add(cbxDestination = NewPageCheckBox(p, "cbxDestination", "Destination MAC Address "), DestMACEdit = NewPageEdit(p, "DestMACEdit"));
+    fields.Add(cbxIEEE802dot1P = NewPageCheckBox(p, "cbxIEEE802dot1P", "802.1p"), IEEE8021pEdit = NewPageEdit(p, "IEEE8021pEdit"));
+    fields.Add(cbxEtherType = NewPageCheckBox(p, "cbxEtherType", "Ethernet Type "), EthTypeEdit = NewPageEdit(p, "EthTypeEdit"));
+    fields.Add(cbxTimeRange = NewPageCheckBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewPageEdit(p, "edtTimeRange"));
+    fields.Add(QStringLiteral("Owner"), RuleOwnerComboBox = NewPageCombo(p, "RuleOwnerComboBox"));
+    fields.Add(cbxPermit = NewPageCheckBox(p, "cbxPermit", "Permit"), PermitComboBox = NewPageCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewPageCheckBox(p, "cbxEnablePriority", "Enable Priority"), EnablePriorityComboBox = NewPageCombo(p, "EnablePriorityComboBox"));
+    fields.Add(cbxPriority = NewPageCheckBox(p, "cbxPriority", "Priority"), PriorityEdit = NewPageEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewPageCheckBox(p, "cbxReplacePriority", "Replace Priority"), ReplacePriorityComboBox = NewPageCombo(p, "ReplacePriorityComboBox"));
+    fields.Add(cbxEnableReplaceDscp = NewPageCheckBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"), EnableReplComboBox = NewPageCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxValue = NewPageCheckBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewPageEdit(p, "ReplaceDSCPEdit"));
+    fields.Add(cbxRxRate = NewPageCheckBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewPageEdit(p, "RxRateEdit"));
+    fields.Add(MirrorIDCheckBox = NewPageCheckBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewPageEdit(p, "MirrorIDEdit"));
+    RowComboBox = NewPageCombo(p, "RowComboBox");
     RowComboBox->hide();
 
     PageControl1 = AddPageControl("PageControl1");

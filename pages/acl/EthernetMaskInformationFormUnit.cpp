@@ -25,27 +25,28 @@ TEthernetMaskInformationForm::TEthernetMaskInformationForm(QWidget* owner)
 }
 
 void TEthernetMaskInformationForm::BuildLayout() {
-    ListView1 = new QTreeWidget(Client);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    TFieldGrid fields(frame.Left, 5);
     QWidget* p = Client;
-    fields.Add(QStringLiteral("Ethernet Mask ID"), IDEdit = NewAclEdit(p, "IDEdit"));
-    fields.Add(QStringLiteral("Use VLAN"), UseVLanComBo = NewAclCombo(p, "UseVLanComBo"));
-    fields.Add(QStringLiteral("MAC Address Mask State"), MacMaskStateComBo = NewAclCombo(p, "MacMaskStateComBo"));
-    fields.Add(QStringLiteral("MAC Address Mask Destination"), MacMaskDstEdit = NewAclEdit(p, "MacMaskDstEdit"));
-    fields.Add(QStringLiteral("MAC Address Mask Source"), MacAddMaskSourceEdit = NewAclEdit(p, "MacAddMaskSourceEdit"));
-    fields.Add(QStringLiteral("Use 802.1p"), Use8021pComBo = NewAclCombo(p, "Use8021pComBo"));
-    fields.Add(QStringLiteral("Use Ethernet Type"), UseEthTypeCombo = NewAclCombo(p, "UseEthTypeCombo"));
-    fields.Add(QStringLiteral("Owner"), OwnerCombo = NewAclCombo(p, "OwnerCombo"));
-    fields.Add(QStringLiteral("Unused Rule Entries"), EntryEdit = NewAclEdit(p, "EntryEdit"));
-    RowStatusComBo = NewAclCombo(p, "RowStatusComBo");
+    fields.Add(QStringLiteral("Ethernet Mask ID"), IDEdit = NewPageEdit(p, "IDEdit"));
+    fields.Add(QStringLiteral("Use VLAN"), UseVLanComBo = NewPageCombo(p, "UseVLanComBo"));
+    fields.Add(QStringLiteral("MAC Address Mask State"), MacMaskStateComBo = NewPageCombo(p, "MacMaskStateComBo"));
+    fields.Add(QStringLiteral("MAC Address Mask Destination"), MacMaskDstEdit = NewPageEdit(p, "MacMaskDstEdit"));
+    fields.Add(QStringLiteral("MAC Address Mask Source"), MacAddMaskSourceEdit = NewPageEdit(p, "MacAddMaskSourceEdit"));
+    fields.Add(QStringLiteral("Use 802.1p"), Use8021pComBo = NewPageCombo(p, "Use8021pComBo"));
+    fields.Add(QStringLiteral("Use Ethernet Type"), UseEthTypeCombo = NewPageCombo(p, "UseEthTypeCombo"));
+    fields.Add(QStringLiteral("Owner"), OwnerCombo = NewPageCombo(p, "OwnerCombo"));
+    fields.Add(QStringLiteral("Unused Rule Entries"), EntryEdit = NewPageEdit(p, "EntryEdit"));
+    RowStatusComBo = NewPageCombo(p, "RowStatusComBo");
     RowStatusComBo->hide();
 
     RefreshButton = NewPageButton(Client, "BT_Get", QStringLiteral("Refresh"));
     AddButton = NewPageButton(Client, "AddBtn", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "BT_Delete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_GetClick);
     connect(AddButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::AddBtnClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TEthernetMaskInformationForm::BT_DeleteClick);

@@ -28,12 +28,13 @@ TFilterDHCPPermitForm::TFilterDHCPPermitForm(QWidget* owner)
 }
 
 void TFilterDHCPPermitForm::BuildLayout() {
-    ListView1 = NewAclList(Client);
-    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
-    TAclFieldGrid fields(body, 1);
-    fields.Add(QStringLiteral("IP Address"), edtIpAddr = NewAclEdit(Client, "edtIpAddr"));
-    fields.Add(QStringLiteral("MAC Address"), edtMacAddr = NewAclEdit(Client, "edtMacAddr"));
-    ComboStatus = NewAclCombo(Client, "ComboStatus");
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    QVBoxLayout* body = frame.Left;
+    TFieldGrid fields(body, 1);
+    fields.Add(QStringLiteral("IP Address"), edtIpAddr = NewPageEdit(Client, "edtIpAddr"));
+    fields.Add(QStringLiteral("MAC Address"), edtMacAddr = NewPageEdit(Client, "edtMacAddr"));
+    ComboStatus = NewPageCombo(Client, "ComboStatus");
     ComboStatus->hide();
     PageControl1 = new QTabWidget(Client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -44,7 +45,8 @@ void TFilterDHCPPermitForm::BuildLayout() {
     AddButton = NewPageButton(Client, "btnAdd", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnEditClick);
     connect(AddButton, &QPushButton::clicked, this, &TFilterDHCPPermitForm::btnAddClick);

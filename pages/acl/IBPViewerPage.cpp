@@ -15,17 +15,18 @@
 
 TIBPViewerPage::TIBPViewerPage(QWidget* owner, const TIBPViewerTable& table)
     : TDedicatedPage(owner, {.Width = table.Width, .Height = table.Height, .Report = TPageReport::BarePanel}) {
-    ListView1 = NewAclList(Client);
-    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
-    TAclFieldGrid fields(body, 3);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    QVBoxLayout* body = frame.Left;
+    TFieldGrid fields(body, 3);
     for (const TIBPViewerField& field : table.Fields) {
         QWidget* control = nullptr;
         if (field.Format) {
-            QLineEdit* edit = NewAclEdit(Client, field.Name);
+            QLineEdit* edit = NewPageEdit(Client, field.Name);
             edit->setReadOnly(true);
             control = edit;
         } else {
-            QComboBox* combo = NewAclCombo(Client, field.Name);
+            QComboBox* combo = NewPageCombo(Client, field.Name);
             Combos.push_back(combo);
             control = combo;
         }
@@ -39,7 +40,8 @@ TIBPViewerPage::TIBPViewerPage(QWidget* owner, const TIBPViewerTable& table)
     }
     RefreshButton = NewPageButton(Client, table.RefreshName, QStringLiteral("Refresh"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TIBPViewerPage::RefreshClick);
     connect(CloseButton, &QPushButton::clicked, this, &TIBPViewerPage::CloseClick);
 

@@ -33,33 +33,35 @@ TIPv6ProfileForm::TIPv6ProfileForm(QWidget* owner)
 }
 
 void TIPv6ProfileForm::BuildLayout() {
-    ListView1 = NewAclList(Client);
-    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    TFieldGrid fields(frame.Left, 5);
     QWidget* p = Client;
     ProfileIDLabel = new QLabel(QStringLiteral("Profile ID (1-14)"), p);
-    edtMaskID = NewAclEdit(p, "edtMaskID");
+    edtMaskID = NewPageEdit(p, "edtMaskID");
     fields.Add(ProfileIDLabel, edtMaskID);
-    fields.Add(QStringLiteral("Class"), cbxMaskClass = NewAclCombo(p, "cbxMaskClass"));
-    fields.Add(QStringLiteral("Flow Label"), cbxMaskFlowlabel = NewAclCombo(p, "cbxMaskFlowlabel"));
-    fields.Add(QStringLiteral("Address Mask State"), cbxMaskState = NewAclCombo(p, "cbxMaskState"));
-    fields.Add(QStringLiteral("Source IPv6 Mask"), edtSrcMask = NewAclEdit(p, "edtSrcMask"));
-    fields.Add(QStringLiteral("Destination IPv6 Mask"), edtDstMask = NewAclEdit(p, "edtDstMask"));
-    fields.Add(QStringLiteral("Protocol Type"), ProtoTypeCombo = NewAclCombo(p, "ProtoTypeCombo"));
-    fields.Add(QStringLiteral("TCP Option"), TCPOptionCombo = NewAclCombo(p, "TCPOptionCombo"));
-    fields.Add(QStringLiteral("UDP Option"), UDPOptionCombo = NewAclCombo(p, "UDPOptionCombo"));
-    fields.Add(QStringLiteral("Source Port Mask"), SourcePortEdit = NewAclEdit(p, "SourcePortEdit"));
-    fields.Add(QStringLiteral("Desination Port Mask"), DstPortEdit = NewAclEdit(p, "DstPortEdit"));
-    fields.Add(QStringLiteral("Owner"), cbbOwner = NewAclCombo(p, "cbbOwner"));
-    fields.Add(QStringLiteral("Unused Rule Entries"), edtEntries = NewAclEdit(p, "edtEntries"));
+    fields.Add(QStringLiteral("Class"), cbxMaskClass = NewPageCombo(p, "cbxMaskClass"));
+    fields.Add(QStringLiteral("Flow Label"), cbxMaskFlowlabel = NewPageCombo(p, "cbxMaskFlowlabel"));
+    fields.Add(QStringLiteral("Address Mask State"), cbxMaskState = NewPageCombo(p, "cbxMaskState"));
+    fields.Add(QStringLiteral("Source IPv6 Mask"), edtSrcMask = NewPageEdit(p, "edtSrcMask"));
+    fields.Add(QStringLiteral("Destination IPv6 Mask"), edtDstMask = NewPageEdit(p, "edtDstMask"));
+    fields.Add(QStringLiteral("Protocol Type"), ProtoTypeCombo = NewPageCombo(p, "ProtoTypeCombo"));
+    fields.Add(QStringLiteral("TCP Option"), TCPOptionCombo = NewPageCombo(p, "TCPOptionCombo"));
+    fields.Add(QStringLiteral("UDP Option"), UDPOptionCombo = NewPageCombo(p, "UDPOptionCombo"));
+    fields.Add(QStringLiteral("Source Port Mask"), SourcePortEdit = NewPageEdit(p, "SourcePortEdit"));
+    fields.Add(QStringLiteral("Desination Port Mask"), DstPortEdit = NewPageEdit(p, "DstPortEdit"));
+    fields.Add(QStringLiteral("Owner"), cbbOwner = NewPageCombo(p, "cbbOwner"));
+    fields.Add(QStringLiteral("Unused Rule Entries"), edtEntries = NewPageEdit(p, "edtEntries"));
     for (QLineEdit* mask : {edtSrcMask, edtDstMask}) mask->setMinimumWidth(260);
-    cbbRowStatus = NewAclCombo(p, "cbbRowStatus");
+    cbbRowStatus = NewPageCombo(p, "cbbRowStatus");
     cbbRowStatus->hide();
 
     RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TIPv6ProfileForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TIPv6ProfileForm::AddButtonClick);

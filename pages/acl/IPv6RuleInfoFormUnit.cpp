@@ -38,36 +38,36 @@ TIpv6RuleForm::TIpv6RuleForm(QWidget* owner)
 }
 
 void TIpv6RuleForm::BuildLayout() {
-    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, true, 7);
+    TFieldGrid fields = BuildListAndEditor(ListView1, 160, 7);
     QWidget* p = fields.Parent();
-    fields.Add(QStringLiteral("Profile ID"), edtRuleID = NewAclEdit(p, "edtRuleID"));
-    fields.Add(QStringLiteral("Access ID"), edtRuleAccessID = NewAclEdit(p, "edtRuleAccessID"));
-    fields.Add(cbxRuleClass = NewAclBox(p, "cbxRuleClass", "Class (0-255)"), edtRuleClass = NewAclEdit(p, "edtRuleClass"));
-    fields.Add(cbxRuleFlowlabel = NewAclBox(p, "cbxRuleFlowlabel", "Flowlabel (0-FFFFF)"),
-               edtRuleFlowlabel = NewAclEdit(p, "edtRuleFlowlabel"));
-    fields.Add(cbxRuleSrcIpv6addr = NewAclBox(p, "cbxRuleSrcIpv6addr", "Source IPv6 Address"),
-               edtRuleSrcIpv6addr = NewAclEdit(p, "edtRuleSrcIpv6addr"));
-    fields.Add(cbxRuleDstIpv6addr = NewAclBox(p, "cbxRuleDstIpv6addr", "Destination IPv6 Address"),
-               edtRuleDstIpv6addr = NewAclEdit(p, "edtRuleDstIpv6addr"));
-    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
-    fields.Add(ProtocolCheckBox = NewAclBox(p, "ProtocolCheckBox", "Protocol"), cbxProtocol = NewAclCombo(p, "cbxProtocol"));
-    fields.Add(SourcePortCheckBox = NewAclBox(p, "SourcePortCheckBox", "Source Port"), edtSourcePort = NewAclEdit(p, "edtSourcePort"));
-    fields.Add(DestinationPortCheckBox = NewAclBox(p, "DestinationPortCheckBox", "Destination Port"),
-               edtDestinationPort = NewAclEdit(p, "edtDestinationPort"));
-    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewAclCombo(p, "OwnerComboBox"));
-    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
-    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
-               PriorityComboBox = NewAclCombo(p, "PriorityComboBox"));
-    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
-    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"),
-               ReplaceComboBox = NewAclCombo(p, "ReplaceComboBox"));
-    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
-    fields.Add(MirrorGroupIDCheckBox = NewAclBox(p, "MirrorGroupIDCheckBox", "Mirror Group ID"),
-               edtMirrorGroupID = NewAclEdit(p, "edtMirrorGroupID"));
+    fields.Add(QStringLiteral("Profile ID"), edtRuleID = NewPageEdit(p, "edtRuleID"));
+    fields.Add(QStringLiteral("Access ID"), edtRuleAccessID = NewPageEdit(p, "edtRuleAccessID"));
+    fields.Add(cbxRuleClass = NewPageCheckBox(p, "cbxRuleClass", "Class (0-255)"), edtRuleClass = NewPageEdit(p, "edtRuleClass"));
+    fields.Add(cbxRuleFlowlabel = NewPageCheckBox(p, "cbxRuleFlowlabel", "Flowlabel (0-FFFFF)"),
+               edtRuleFlowlabel = NewPageEdit(p, "edtRuleFlowlabel"));
+    fields.Add(cbxRuleSrcIpv6addr = NewPageCheckBox(p, "cbxRuleSrcIpv6addr", "Source IPv6 Address"),
+               edtRuleSrcIpv6addr = NewPageEdit(p, "edtRuleSrcIpv6addr"));
+    fields.Add(cbxRuleDstIpv6addr = NewPageCheckBox(p, "cbxRuleDstIpv6addr", "Destination IPv6 Address"),
+               edtRuleDstIpv6addr = NewPageEdit(p, "edtRuleDstIpv6addr"));
+    fields.Add(cbxTimeRange = NewPageCheckBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewPageEdit(p, "edtTimeRange"));
+    fields.Add(ProtocolCheckBox = NewPageCheckBox(p, "ProtocolCheckBox", "Protocol"), cbxProtocol = NewPageCombo(p, "cbxProtocol"));
+    fields.Add(SourcePortCheckBox = NewPageCheckBox(p, "SourcePortCheckBox", "Source Port"), edtSourcePort = NewPageEdit(p, "edtSourcePort"));
+    fields.Add(DestinationPortCheckBox = NewPageCheckBox(p, "DestinationPortCheckBox", "Destination Port"),
+               edtDestinationPort = NewPageEdit(p, "edtDestinationPort"));
+    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewPageCombo(p, "OwnerComboBox"));
+    fields.Add(cbxPermit = NewPageCheckBox(p, "cbxPermit", "Permit"), PermitComboBox = NewPageCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewPageCheckBox(p, "cbxEnablePriority", "Enable Priority"),
+               PriorityComboBox = NewPageCombo(p, "PriorityComboBox"));
+    fields.Add(cbxPriority = NewPageCheckBox(p, "cbxPriority", "Priority"), PriorityEdit = NewPageEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewPageCheckBox(p, "cbxReplacePriority", "Replace Priority"),
+               ReplaceComboBox = NewPageCombo(p, "ReplaceComboBox"));
+    fields.Add(cbxRxRate = NewPageCheckBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewPageEdit(p, "RxRateEdit"));
+    fields.Add(MirrorGroupIDCheckBox = NewPageCheckBox(p, "MirrorGroupIDCheckBox", "Mirror Group ID"),
+               edtMirrorGroupID = NewPageEdit(p, "edtMirrorGroupID"));
     edtRuleSrcIpv6addr->setMinimumWidth(250);
     edtRuleDstIpv6addr->setMinimumWidth(250);
     // Always sent: the hidden combo only carries the status a write names.
-    RowComboBox = NewAclCombo(p, "RowComboBox");
+    RowComboBox = NewPageCombo(p, "RowComboBox");
     RowComboBox->hide();
 
     pgc1 = AddPageControl("pgc1");

@@ -32,26 +32,28 @@ TPktContentMaskForm::TPktContentMaskForm(QWidget* owner)
 }
 
 void TPktContentMaskForm::BuildLayout() {
-    ListView1 = NewAclList(Client);
-    TAclFieldGrid fields(AddAclListColumn(Client, ListView1), 5);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    TFieldGrid fields(frame.Left, 5);
     QWidget* p = Client;
-    fields.Add(QStringLiteral("Profile ID"), edtProfileID = NewAclEdit(p, "edtProfileID"));
+    fields.Add(QStringLiteral("Profile ID"), edtProfileID = NewPageEdit(p, "edtProfileID"));
     for (int chunk = 0; chunk < 4; ++chunk) {
         const QString n = QString::number(chunk + 1);
-        fields.Add("Chunk" + n + " State", cbxChunkState[chunk] = NewAclCombo(p, qPrintable("cbxChunk" + n + "State")));
-        fields.Add("Chunk" + n + " Value", edtChunkValue[chunk] = NewAclEdit(p, qPrintable("edtChunk" + n + "Value")));
-        fields.Add("Chunk" + n + " Offset", edtChunkOffset[chunk] = NewAclEdit(p, qPrintable("edtChunk" + n + "Offset")));
+        fields.Add("Chunk" + n + " State", cbxChunkState[chunk] = NewPageCombo(p, qPrintable("cbxChunk" + n + "State")));
+        fields.Add("Chunk" + n + " Value", edtChunkValue[chunk] = NewPageEdit(p, qPrintable("edtChunk" + n + "Value")));
+        fields.Add("Chunk" + n + " Offset", edtChunkOffset[chunk] = NewPageEdit(p, qPrintable("edtChunk" + n + "Offset")));
     }
-    fields.Add(QStringLiteral("Owner"), cbxOwner = NewAclCombo(p, "cbxOwner"));
-    fields.Add(QStringLiteral("Unused Rule Entries"), EntiesEdit = NewAclEdit(p, "EntiesEdit"));
-    cbxStatus = NewAclCombo(p, "cbxStatus");
+    fields.Add(QStringLiteral("Owner"), cbxOwner = NewPageCombo(p, "cbxOwner"));
+    fields.Add(QStringLiteral("Unused Rule Entries"), EntiesEdit = NewPageEdit(p, "EntiesEdit"));
+    cbxStatus = NewPageCombo(p, "cbxStatus");
     cbxStatus->hide();
 
     RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TPktContentMaskForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TPktContentMaskForm::AddButtonClick);

@@ -32,32 +32,32 @@ TPktContentRuleForm::TPktContentRuleForm(QWidget* owner)
 }
 
 void TPktContentRuleForm::BuildLayout() {
-    TAclFieldGrid fields = BuildListAndEditor(ListView1, 160, true, 10);
+    TFieldGrid fields = BuildListAndEditor(ListView1, 160, 10);
     QWidget* p = fields.Parent();
-    fields.Add(QStringLiteral("Profile ID"), edtProfile = NewAclEdit(p, "edtProfile"));
-    fields.Add(QStringLiteral("Access ID"), edtAccess = NewAclEdit(p, "edtAccess"));
+    fields.Add(QStringLiteral("Profile ID"), edtProfile = NewPageEdit(p, "edtProfile"));
+    fields.Add(QStringLiteral("Access ID"), edtAccess = NewPageEdit(p, "edtAccess"));
     const char* const offsetCaptions[] = {"Chunk1 Offset", " Chunk2 Offset", "Chunk3 Offset", "Chunk4 Offset"};
     for (std::size_t i = 0; i < ChunkOffsets.size(); ++i) {
         const std::string n = std::to_string(i + 1);
         fields.Add(QStringLiteral("Chunk%1 Value").arg(i + 1),
-                   ChunkValues[i] = NewAclEdit(p, ("edtChunk" + n + "Value").c_str()));
-        fields.Add(ChunkBoxes[i] = NewAclBox(p, ("cbxChunk" + n + "Offset").c_str(), QString::fromUtf8(offsetCaptions[i])),
-                   ChunkOffsets[i] = NewAclEdit(p, ("edtChunk" + n + "Offset").c_str()));
+                   ChunkValues[i] = NewPageEdit(p, ("edtChunk" + n + "Value").c_str()));
+        fields.Add(ChunkBoxes[i] = NewPageCheckBox(p, ("cbxChunk" + n + "Offset").c_str(), QString::fromUtf8(offsetCaptions[i])),
+                   ChunkOffsets[i] = NewPageEdit(p, ("edtChunk" + n + "Offset").c_str()));
     }
-    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
-    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
-               PriorityComboBox = NewAclCombo(p, "PriorityComboBox"));
-    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
-    fields.Add(cbxReplacePriority = NewAclBox(p, "cbxReplacePriority", "Replace Priority"),
-               ReplaceComboBox = NewAclCombo(p, "ReplaceComboBox"));
-    fields.Add(cbxEnableReplaceDscp = NewAclBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"),
-               EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
-    fields.Add(cbxValue = NewAclBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewAclEdit(p, "ReplaceDSCPEdit"));
-    fields.Add(cbxRxRate = NewAclBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewAclEdit(p, "RxRateEdit"));
-    fields.Add(MirrorIDCheckBox = NewAclBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewAclEdit(p, "MirrorIDEdit"));
-    fields.Add(cbxTimeRange = NewAclBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewAclEdit(p, "edtTimeRange"));
-    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewAclCombo(p, "OwnerComboBox"));
-    RowComboBox = NewAclCombo(p, "RowComboBox");
+    fields.Add(cbxPermit = NewPageCheckBox(p, "cbxPermit", "Permit"), PermitComboBox = NewPageCombo(p, "PermitComboBox"));
+    fields.Add(cbxEnablePriority = NewPageCheckBox(p, "cbxEnablePriority", "Enable Priority"),
+               PriorityComboBox = NewPageCombo(p, "PriorityComboBox"));
+    fields.Add(cbxPriority = NewPageCheckBox(p, "cbxPriority", "Priority"), PriorityEdit = NewPageEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplacePriority = NewPageCheckBox(p, "cbxReplacePriority", "Replace Priority"),
+               ReplaceComboBox = NewPageCombo(p, "ReplaceComboBox"));
+    fields.Add(cbxEnableReplaceDscp = NewPageCheckBox(p, "cbxEnableReplaceDscp", "Replace DSCP State"),
+               EnableReplComboBox = NewPageCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxValue = NewPageCheckBox(p, "cbxValue", "Replace DSCP Value"), ReplaceDSCPEdit = NewPageEdit(p, "ReplaceDSCPEdit"));
+    fields.Add(cbxRxRate = NewPageCheckBox(p, "cbxRxRate", "RX Rate"), RxRateEdit = NewPageEdit(p, "RxRateEdit"));
+    fields.Add(MirrorIDCheckBox = NewPageCheckBox(p, "MirrorIDCheckBox", "Mirror Group ID"), MirrorIDEdit = NewPageEdit(p, "MirrorIDEdit"));
+    fields.Add(cbxTimeRange = NewPageCheckBox(p, "cbxTimeRange", "Time Range"), edtTimeRange = NewPageEdit(p, "edtTimeRange"));
+    fields.Add(QStringLiteral("Owner"), OwnerComboBox = NewPageCombo(p, "OwnerComboBox"));
+    RowComboBox = NewPageCombo(p, "RowComboBox");
     RowComboBox->hide();
 
     PageControl1 = AddPageControl("PageControl1");

@@ -34,26 +34,27 @@ TTimeRangeForm::TTimeRangeForm(QWidget* owner)
 }
 
 void TTimeRangeForm::BuildLayout() {
-    ListView1 = NewAclList(Client);
-    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    QVBoxLayout* body = frame.Left;
 
     auto* nameRow = new QHBoxLayout();
     body->addLayout(nameRow);
     nameRow->addWidget(new QLabel(QStringLiteral("Name"), Client));
-    nameRow->addWidget(edtName = NewAclEdit(Client, "edtName"), 1);
-    cbxStatus = NewAclCombo(Client, "cbxStatus");
+    nameRow->addWidget(edtName = NewPageEdit(Client, "edtName"), 1);
+    cbxStatus = NewPageCombo(Client, "cbxStatus");
     cbxStatus->hide();
 
     auto* weekdays = new QGroupBox(QStringLiteral("Weekdays"), Client);
     auto* days = new QHBoxLayout(weekdays);
-    CheckBox1 = NewAclBox(weekdays, "CheckBox1", QStringLiteral("Monday"));
-    CheckBox2 = NewAclBox(weekdays, "CheckBox2", QStringLiteral("Tuesday"));
-    CheckBox3 = NewAclBox(weekdays, "CheckBox3", QStringLiteral("Wednesday"));
-    CheckBox4 = NewAclBox(weekdays, "CheckBox4", QStringLiteral("Thursday"));
-    CheckBox5 = NewAclBox(weekdays, "CheckBox5", QStringLiteral("Friday"));
-    CheckBox6 = NewAclBox(weekdays, "CheckBox6", QStringLiteral("Saturday"));
-    CheckBox7 = NewAclBox(weekdays, "CheckBox7", QStringLiteral("Sunday"));
-    CheckBox8 = NewAclBox(weekdays, "CheckBox8", QStringLiteral("None"));
+    CheckBox1 = NewPageCheckBox(weekdays, "CheckBox1", QStringLiteral("Monday"));
+    CheckBox2 = NewPageCheckBox(weekdays, "CheckBox2", QStringLiteral("Tuesday"));
+    CheckBox3 = NewPageCheckBox(weekdays, "CheckBox3", QStringLiteral("Wednesday"));
+    CheckBox4 = NewPageCheckBox(weekdays, "CheckBox4", QStringLiteral("Thursday"));
+    CheckBox5 = NewPageCheckBox(weekdays, "CheckBox5", QStringLiteral("Friday"));
+    CheckBox6 = NewPageCheckBox(weekdays, "CheckBox6", QStringLiteral("Saturday"));
+    CheckBox7 = NewPageCheckBox(weekdays, "CheckBox7", QStringLiteral("Sunday"));
+    CheckBox8 = NewPageCheckBox(weekdays, "CheckBox8", QStringLiteral("None"));
     CheckBox8->hide();
     for (QCheckBox* box : Weekdays()) days->addWidget(box);
     body->addWidget(weekdays);
@@ -61,10 +62,10 @@ void TTimeRangeForm::BuildLayout() {
     auto* daily = new QGroupBox(QStringLiteral("Daily"), Client);
     auto* times = new QGridLayout(daily);
     times->addWidget(new QLabel(QStringLiteral("Start Time"), daily), 0, 0);
-    times->addWidget(edtStart = NewAclEdit(daily, "edtStart"), 0, 1);
+    times->addWidget(edtStart = NewPageEdit(daily, "edtStart"), 0, 1);
     times->addWidget(new QLabel(QStringLiteral("(Time hh:mm:ss )"), daily), 0, 2);
     times->addWidget(new QLabel(QStringLiteral("End Time"), daily), 1, 0);
-    times->addWidget(edtEnd = NewAclEdit(daily, "edtEnd"), 1, 1);
+    times->addWidget(edtEnd = NewPageEdit(daily, "edtEnd"), 1, 1);
     times->addWidget(new QLabel(QStringLiteral("(Time hh:mm:ss )"), daily), 1, 2);
     body->addWidget(daily);
 
@@ -74,7 +75,8 @@ void TTimeRangeForm::BuildLayout() {
     DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
     StopButton = NewPageButton(Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, StopButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, SetButton, AddButton, DeleteButton, StopButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TTimeRangeForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TTimeRangeForm::btnSetClick);
     connect(AddButton, &QPushButton::clicked, this, &TTimeRangeForm::btnAddClick);

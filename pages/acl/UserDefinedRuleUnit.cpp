@@ -32,27 +32,27 @@ TUserDefinedInformationRuleForm::TUserDefinedInformationRuleForm(QWidget* owner)
 }
 
 void TUserDefinedInformationRuleForm::BuildLayout() {
-    TAclFieldGrid fields = BuildListAndEditor(ListView1, 140, true, 7);
+    TFieldGrid fields = BuildListAndEditor(ListView1, 140, 7);
     QWidget* p = fields.Parent();
-    fields.Add(QStringLiteral("Profile ID"), ProfileIDEdit = NewAclEdit(p, "ProfileIDEdit"));
-    fields.Add(QStringLiteral("Access ID"), AccessIDEdit = NewAclEdit(p, "AccessIDEdit"));
+    fields.Add(QStringLiteral("Profile ID"), ProfileIDEdit = NewPageEdit(p, "ProfileIDEdit"));
+    fields.Add(QStringLiteral("Access ID"), AccessIDEdit = NewPageEdit(p, "AccessIDEdit"));
     const char* const boxNames[] = {"cbxGroupFirst", "cbxGroupSecond", "cbxGroupThird", "cbxGroupForth", "cbxGroupFifth"};
     const char* const editNames[] = {"OffsetGroupFirstEdit", "OffsetGroupSecondEdit", "OffsetGroupThirdEdit",
                                      "OffsetGroupForthEdit", "OffsetGroupFifthEdit"};
     for (std::size_t i = 0; i < Groups.size(); ++i) {
-        fields.Add(GroupBoxes[i] = NewAclBox(p, boxNames[i], QString::fromUtf8(GroupCaptions[i])),
-                   Groups[i] = NewAclEdit(p, editNames[i]));
+        fields.Add(GroupBoxes[i] = NewPageCheckBox(p, boxNames[i], QString::fromUtf8(GroupCaptions[i])),
+                   Groups[i] = NewPageEdit(p, editNames[i]));
         Groups[i]->setMinimumWidth(250);
     }
-    fields.Add(cbxEnablePriority = NewAclBox(p, "cbxEnablePriority", "Enable Priority"),
-               EnablePriComboBox = NewAclCombo(p, "EnablePriComboBox"));
-    fields.Add(cbxPriority = NewAclBox(p, "cbxPriority", "Priority"), PriorityEdit = NewAclEdit(p, "PriorityEdit"));
-    fields.Add(cbxReplace = NewAclBox(p, "cbxReplace", "Replace Priority"), ReplPriyComboBox = NewAclCombo(p, "ReplPriyComboBox"));
-    fields.Add(cbxEnableReplace = NewAclBox(p, "cbxEnableReplace", "Enable Replace DSCP"),
-               EnableReplComboBox = NewAclCombo(p, "EnableReplComboBox"));
-    fields.Add(cbxReplaceDscp = NewAclBox(p, "cbxReplaceDscp", "Replace DSCP"), ReplDSCPEdit = NewAclEdit(p, "ReplDSCPEdit"));
-    fields.Add(cbxPermit = NewAclBox(p, "cbxPermit", "Permit"), PermitComboBox = NewAclCombo(p, "PermitComboBox"));
-    fields.Add(cbxRow = NewAclBox(p, "cbxRow", "Row Status"), RowComboBox = NewAclCombo(p, "RowComboBox"));
+    fields.Add(cbxEnablePriority = NewPageCheckBox(p, "cbxEnablePriority", "Enable Priority"),
+               EnablePriComboBox = NewPageCombo(p, "EnablePriComboBox"));
+    fields.Add(cbxPriority = NewPageCheckBox(p, "cbxPriority", "Priority"), PriorityEdit = NewPageEdit(p, "PriorityEdit"));
+    fields.Add(cbxReplace = NewPageCheckBox(p, "cbxReplace", "Replace Priority"), ReplPriyComboBox = NewPageCombo(p, "ReplPriyComboBox"));
+    fields.Add(cbxEnableReplace = NewPageCheckBox(p, "cbxEnableReplace", "Enable Replace DSCP"),
+               EnableReplComboBox = NewPageCombo(p, "EnableReplComboBox"));
+    fields.Add(cbxReplaceDscp = NewPageCheckBox(p, "cbxReplaceDscp", "Replace DSCP"), ReplDSCPEdit = NewPageEdit(p, "ReplDSCPEdit"));
+    fields.Add(cbxPermit = NewPageCheckBox(p, "cbxPermit", "Permit"), PermitComboBox = NewPageCombo(p, "PermitComboBox"));
+    fields.Add(cbxRow = NewPageCheckBox(p, "cbxRow", "Row Status"), RowComboBox = NewPageCombo(p, "RowComboBox"));
     AddButtonColumn(CheckButton, "CheckButton", UncheckButton, "UncheckButton");
     connect(CheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TUserDefinedInformationRuleForm::UncheckButtonClick);

@@ -35,17 +35,18 @@ TUserMaskInfoForm::TUserMaskInfoForm(QWidget* owner)
 }
 
 void TUserMaskInfoForm::BuildLayout() {
-    ListView1 = NewAclList(Client);
-    QVBoxLayout* body = AddAclListColumn(Client, ListView1);
-    TAclFieldGrid fields(body, 4);
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    QVBoxLayout* body = frame.Left;
+    TFieldGrid fields(body, 4);
     QWidget* p = Client;
-    fields.Add(QStringLiteral("Mask Entry ID"), Edit1 = NewAclEdit(p, "Edit1"));
+    fields.Add(QStringLiteral("Mask Entry ID"), Edit1 = NewPageEdit(p, "Edit1"));
     const char* const names[] = {"Edit5", "Edit3", "Edit4", "Edit6", "Edit7"};
     for (std::size_t i = 0; i < Groups.size(); ++i) {
-        fields.Add(QString::fromUtf8(GroupCaptions[i]), Groups[i] = NewAclEdit(p, names[i]));
+        fields.Add(QString::fromUtf8(GroupCaptions[i]), Groups[i] = NewPageEdit(p, names[i]));
         Groups[i]->setMinimumWidth(250);
     }
-    fields.Add(QStringLiteral("Mask Row Status"), ComboBox1 = NewAclCombo(p, "ComboBox1"));
+    fields.Add(QStringLiteral("Mask Row Status"), ComboBox1 = NewPageCombo(p, "ComboBox1"));
     PageControl1 = new QTabWidget(Client);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     body->addWidget(PageControl1, 1);
@@ -55,7 +56,8 @@ void TUserMaskInfoForm::BuildLayout() {
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    RowCounter = AddAclButtonColumn(Client, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, SetButton, AddButton, DeleteButton, CloseButton});
     RowCounter->setObjectName(QStringLiteral("Static"));
     connect(RefreshButton, &QPushButton::clicked, this, &TUserMaskInfoForm::GetButtonClick);
     connect(SetButton, &QPushButton::clicked, this, &TUserMaskInfoForm::OperButtonClick);

@@ -1,7 +1,6 @@
 #include "CurrentTime.h"
 
 #include "Oid_time.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>

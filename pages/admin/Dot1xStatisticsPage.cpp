@@ -1,7 +1,5 @@
 #include "Dot1xStatisticsPage.h"
 
-#include "ListFrame.h"
-#include "SettingsFrame.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -11,7 +9,10 @@ TDot1xStatisticsPage::TDot1xStatisticsPage(QWidget* owner, const TDot1xStatistic
     setWindowTitle(QString::fromUtf8(texts.Caption));
     RefreshButton = NewPageButton(Client, "Button1", QStringLiteral("Refresh"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    ListView1 = BuildListFrame(*this, Client, {RefreshButton, CloseButton});
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TDot1xStatisticsPage::Button1Click);
     connect(CloseButton, &QPushButton::clicked, this, &TDot1xStatisticsPage::CloseClick);
     WatchList(ListView1, {}, false);

@@ -1,7 +1,6 @@
 #include "EquipmentBasicInfoFormUnit.h"
 
 #include "Oid_stacking.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,6 @@
 #include "HostTableFormUnit.h"
 
 #include "HostTableFormEditUnit.h"
-#include "ListFrame.h"
 #include "Oid_device.h"
 
 #include <QComboBox>
@@ -22,7 +21,10 @@ THostTableForm::THostTableForm(QWidget* owner)
     AddButton = NewPageButton(Client, "AddButton", QStringLiteral("Add"));
     DeleteButton = NewPageButton(Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
-    ListView1 = BuildListFrame(*this, Client, {RefreshButton, AddButton, DeleteButton, CloseButton});
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, AddButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &THostTableForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &THostTableForm::AddButtonClick);
     connect(DeleteButton, &QPushButton::clicked, this, &THostTableForm::DeleteButtonClick);

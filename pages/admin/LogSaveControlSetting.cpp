@@ -1,7 +1,6 @@
 #include "LogSaveControlSetting.h"
 
 #include "Oid_device.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QLineEdit>

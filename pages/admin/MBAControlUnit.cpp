@@ -3,7 +3,6 @@
 #include "KyControlEvents.h"
 #include "MaskedWrite.h"
 #include "Oid_dot1x.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>

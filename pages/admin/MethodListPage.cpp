@@ -1,6 +1,5 @@
 #include "MethodListPage.h"
 
-#include "EditorFrame.h"
 #include "KyControlEvents.h"
 #include "ListRows.h"
 
@@ -37,10 +36,11 @@ TMethodListPage::TMethodListPage(QWidget* owner, const TMethodListTexts& texts)
 }
 
 void TMethodListPage::BuildLayout() {
-    const TEditorFrame frame = BuildEditorFrame(*this, Client, "StaticText1", Texts.CloseButton);
+    const TListOverPanel frame = BuildEditorFrame("StaticText1", Texts.CloseButton);
     ListView1 = frame.List;
-    QWidget* entry = frame.Entry;
-    auto* grid = new QGridLayout(entry);
+    QWidget* entry = frame.Lower;
+    auto* grid = new QGridLayout();
+    frame.LowerLayout->addLayout(grid);
     NameEdit = new QLineEdit(entry);
     NameEdit->setObjectName(QString::fromUtf8(Texts.NameEdit));
     grid->addWidget(new QLabel(QString::fromUtf8(Texts.NameLabel), entry), 0, 0);

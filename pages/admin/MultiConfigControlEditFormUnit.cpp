@@ -3,7 +3,6 @@
 #include "DedicatedPage.h"
 #include "MultiConfigControlFormUnit.h"
 #include "Progress2.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QLabel>

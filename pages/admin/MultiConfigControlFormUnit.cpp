@@ -1,9 +1,7 @@
 #include "MultiConfigControlFormUnit.h"
 
-#include "ListFrame.h"
 #include "MultiConfigControlEditFormUnit.h"
 #include "Oid_device.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -28,7 +26,10 @@ void TMultipleConfigControlForm::BuildLayout() {
     RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "btnEdit", QStringLiteral("Edit"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    ListView1 = BuildListFrame(*this, Client, {RefreshButton, SetButton, CloseButton});
+    const TListFrame frame = BuildListFrame(Client);
+    ListView1 = frame.List;
+    RowCounter = frame.Counter;
+    AddToButtonColumn(frame.Buttons, {RefreshButton, SetButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::btnEditClick);
     connect(CloseButton, &QPushButton::clicked, this, &TMultipleConfigControlForm::CloseClick);

@@ -4,7 +4,6 @@
 #include "KyControlEvents.h"
 #include "MainUnit.h"
 #include "Oid_device.h"
-#include "SettingsFrame.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>

@@ -1,7 +1,6 @@
 #include "ProbeBasicInformationFormUnit.h"
 
 #include "Oid_radiusauth.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QFrame>

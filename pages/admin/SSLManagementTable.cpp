@@ -1,7 +1,6 @@
 #include "SSLManagementTable.h"
 
 #include "Oid_security.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QGridLayout>

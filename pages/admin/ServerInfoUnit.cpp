@@ -1,6 +1,5 @@
 #include "ServerInfoUnit.h"
 
-#include "EditorFrame.h"
 #include "KyIPv4.h"
 #include "ListRows.h"
 #include "Oid_security.h"
@@ -29,10 +28,11 @@ TServerInformationForm::TServerInformationForm(QWidget* owner)
 }
 
 void TServerInformationForm::BuildLayout() {
-    const TEditorFrame frame = BuildEditorFrame(*this, Client, "Static", "btnClose");
+    const TListOverPanel frame = BuildEditorFrame("Static", "btnClose");
     ListView1 = frame.List;
-    QWidget* entry = frame.Entry;
-    auto* grid = new QGridLayout(entry);
+    QWidget* entry = frame.Lower;
+    auto* grid = new QGridLayout();
+    frame.LowerLayout->addLayout(grid);
     auto edit = [&](const char* name) {
         auto* made = new QLineEdit(entry);
         made->setObjectName(QLatin1String(name));

@@ -1,6 +1,5 @@
 #include "SystemLogHostUnit.h"
 
-#include "EditorFrame.h"
 #include "LogHostEditUnit.h"
 #include "Oid_device.h"
 
@@ -24,9 +23,9 @@ TSystemLogHostForm::TSystemLogHostForm(QWidget* owner)
 }
 
 void TSystemLogHostForm::BuildLayout() {
-    const TEditorFrame frame = BuildEditorFrame(*this, Client, "StaticText1", "btnClose");
+    const TListOverPanel frame = BuildEditorFrame("StaticText1", "btnClose");
     ListView1 = frame.List;
-    frame.Entry->hide();
+    frame.Lower->hide();
     connect(RefreshButton, &QPushButton::clicked, this, &TSystemLogHostForm::GetButtonClick);
     connect(SetButton, &QPushButton::clicked, this, &TSystemLogHostForm::EditButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TSystemLogHostForm::AddButtonClick);

@@ -2,7 +2,6 @@
 
 #include "KyIPv4.h"
 #include "Oid_security.h"
-#include "SettingsFrame.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "AddressChecks.h"
 #include "Oid_lacp.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -35,7 +35,7 @@ TAggregatorPortTableForm::TAggregatorPortTableForm(QWidget* owner)
 }
 
 void TAggregatorPortTableForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     ListView1 = body.List;
     ListView1->setRootIsDecorated(false);
     PageControl1 = new QTabWidget(body.Lower);
@@ -98,7 +98,6 @@ void TAggregatorPortTableForm::FormCreate() {
                                        binder.BindCheckBoxBits(ActorAdminState, "0,1,2,3,4,5,6,7", tabBoxes(ActorAdmin));
                                        binder.BindCheckBoxBits(PartnerAdminState, "0,1,2,3,4,5,6,7",
                                                                tabBoxes(PartnerAdmin));
-                                       binder.OnGetDone = [this] { FitColumnsBut(ListView1, {}); };
                                    }});
     ShowRowSelected(false);
 }

@@ -1,9 +1,10 @@
 #include "COSBrandctrltable.h"
 
+#include "AddressChecks.h"
 #include "CoSBrandWidthNewRequest2Edits.h"
 #include "KyControlEvents.h"
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +32,7 @@ TCoSBrandwidthctrlForm::TCoSBrandwidthctrlForm(QWidget* owner)
 }
 
 void TCoSBrandwidthctrlForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     ListView1 = body.List;
     QWidget* strip = body.Lower;
     auto* inputs = new QGridLayout();

@@ -1,6 +1,6 @@
 #include "DataDrivenGroupPage.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -19,7 +19,7 @@ enum Column { VlanId, GroupAddress, RouterPorts, ClearGroup };
 
 TDataDrivenGroupPage::TDataDrivenGroupPage(QWidget* owner, const TDataDrivenGroupLayout& layout)
     : TDedicatedPage(owner, {.Width = layout.Width, .Height = layout.Height, .Guarded = true}) {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", true);
     ListView1 = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);
@@ -68,7 +68,6 @@ void TDataDrivenGroupPage::FormCreate(const TDataDrivenGroupLayout& layout) {
                                      BindPortList(binder, RouterPorts, ports, PortSelector);
                                      binder.BindComboBox(ClearGroup, CBoxClear);
                                      binder.AutoEnable = 0;
-                                     binder.OnGetDone = [this] { FitColumnsBut(ListView1, {RouterPorts}); };
                                  }});
     PortSelector->DisableAll();
     edtIPAddress->setEnabled(layout.AddressEnabledAtStart);

@@ -1,7 +1,7 @@
 #include "Dot3CounterPage.h"
 
 #include "KyControlEvents.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -76,7 +76,6 @@ void TDot3CounterPage::FormCreate(const std::function<void(KySNMPRequest2Edits&)
                                  .Main = true,
                                  .List = ListView1,
                                  .Bind = bindRow});
-    if (TableRequest) TableRequest->OnGetDone = [this] { FitColumnsBut(ListView1, {}); };
     CounterRequest = CreateBinder({.Table = Layout.CounterTable, .ItemType = MVT_SV, .ReadNow = false, .List = lvChart});
     // After the binder has copied the row into the controls.
     KyControlEvents::onSelectItem(ListView1, this, [this](QTreeWidgetItem*, bool selected) {

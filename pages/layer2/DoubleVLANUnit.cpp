@@ -1,7 +1,7 @@
 #include "DoubleVLANUnit.h"
 
 #include "Oid_doublevlan.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -28,7 +28,7 @@ TDoubleVLANForm::TDoubleVLANForm(QWidget* owner)
 }
 
 void TDoubleVLANForm::BuildLayout() {
-    TListPanel body = AddListOverPanel(Client, "lvDoubleVLAN", true);
+    TListOverPanel body = BuildListOverPanel(Client, "lvDoubleVLAN", true);
     lvDoubleVLAN = body.List;
     auto* stateLine = new QHBoxLayout();
     body.LowerLayout->addLayout(stateLine);
@@ -139,7 +139,6 @@ void TDoubleVLANForm::FormCreate() {
                                           // The unknown ports are the switch's report: a selected row
                                           // must not make them tickable.
                                           binder.AutoEnable = 0;
-                                          binder.OnGetDone = [this] { FitColumnsBut(lvDoubleVLAN, {Uplink, Access, Delete, Unknown}); };
                                       }});
     UnknownSelector->DisableAll();
     ResetInputs();

@@ -1,6 +1,6 @@
 #include "GlobalStateForm.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "MaskedWrite.h"
 #include "Oid_dot1xpae.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "IGMPSnoopingStaticGroupUnit.h"
 
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -40,7 +40,7 @@ TIGMPSnoopingStaticGroupForm::TIGMPSnoopingStaticGroupForm(QWidget* owner)
 }
 
 void TIGMPSnoopingStaticGroupForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_IGMPStaticGroupEntry", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_IGMPStaticGroupEntry", true);
     LV_IGMPStaticGroupEntry = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);
@@ -84,7 +84,6 @@ void TIGMPSnoopingStaticGroupForm::FormCreate() {
                                            binder.BindEdits(GroupAddress, "%s{l16}", {RepalceIPEdit});
                                            BindPortList(binder, MemberPorts, ports, PortSelector);
                                            binder.BindComboBox(RowStatus, CBoxStatus);
-                                           binder.OnGetDone = [this] { FitColumnsBut(LV_IGMPStaticGroupEntry, {MemberPorts}); };
                                        }});
     ShowRowSelected(false);
 }

@@ -1,7 +1,7 @@
 #include "IPMcastVLANRepDstFormUnit.h"
 
 #include "Oid_security.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -28,7 +28,7 @@ TIPMcastVLANRepDstForm::TIPMcastVLANRepDstForm(QWidget* owner)
 }
 
 void TIPMcastVLANRepDstForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_IPMcastVLANRepDstEntry", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_IPMcastVLANRepDstEntry", true);
     LV_IPMcastVLANRepDstEntry = body.List;
     LV_IPMcastVLANRepDstEntry->setAlternatingRowColors(true);
     auto* inputs = new QGridLayout();
@@ -71,7 +71,6 @@ void TIPMcastVLANRepDstForm::FormCreate() {
                                       binder.BindEdits(VlanId, "%i{n1x4094}", {ED_MulticastVID});
                                       BindPortList(binder, Ports, ports, PortSelector);
                                       binder.BindComboBox(RowState, Status);
-                                      binder.OnGetDone = [this] { FitColumnsBut(LV_IPMcastVLANRepDstEntry, {Ports}); };
                                   }});
     ShowRowSelected(false);
 }

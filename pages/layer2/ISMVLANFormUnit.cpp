@@ -1,7 +1,7 @@
 #include "ISMVLANFormUnit.h"
 
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QCheckBox>
@@ -34,7 +34,7 @@ TISMVLANForm::TISMVLANForm(QWidget* owner)
 }
 
 void TISMVLANForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "lvISMVLAN", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "lvISMVLAN", true);
     lvISMVLAN = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);
@@ -100,9 +100,6 @@ void TISMVLANForm::FormCreate() {
                                        BindPortList(binder, UntagSourcePorts, ports, UntaggedSourceSelector);
                                        binder.BindEdits(RemapPriority, "%i{n0x8l1}", {RemapPriorityEdit});
                                        binder.BindComboBox(ReplacePriority, CBoxRaplacePriority);
-                                       binder.OnGetDone = [this] {
-                                           FitColumnsBut(lvISMVLAN, {SourcePort, MemberPort, TagMemberPort, UntagSourcePorts});
-                                       };
                                    }});
     ShowRowSelected(false);
     lvISMVLANSelectItem(false);

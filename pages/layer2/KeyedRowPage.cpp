@@ -1,6 +1,6 @@
 #include "KeyedRowPage.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,7 +17,7 @@ TKeyedRowPage::TKeyedRowPage(QWidget* owner, const TKeyedRowLayout& layout)
     : TDedicatedPage(owner, {.Width = layout.Width, .Height = layout.Height, .Guarded = true, .Report = TPageReport::BarePanel}),
       Layout(layout) {
     setWindowTitle(QString::fromLatin1(layout.Caption));
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     ListView1 = body.List;
     Inputs = new QGridLayout();
     body.LowerLayout->addLayout(Inputs);
@@ -53,7 +53,6 @@ void TKeyedRowPage::FormCreate(QWidget* valueControl, const std::function<void(K
                                    binder.BindStaticText(PortNumber, PortNumberText);
                                    binder.BindStaticText(Index, IndexText);
                                    bindValue(binder, Value);
-                                   binder.OnGetDone = [this] { FitColumnsBut(ListView1, {}); };
                                }});
     ShowRowSelected(false);
 }

@@ -2,7 +2,7 @@
 
 #include "LldpText.h"
 #include "Oid_lldp.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "NewRequest2Edits3.h"
 #include "Oid_lldp.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +29,5 @@ TLLDPRemoteForm::TLLDPRemoteForm(QWidget* owner)
                                                      .Main = true,
                                                      .List = ListView1,
                                                      .Bind = [this](KySNMPRequest2Edits& binder) {
-                                                         binder.OnGetDone = [this] { FitColumnsBut(ListView1, {}); };
                                                      }});
 }

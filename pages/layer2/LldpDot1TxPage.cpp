@@ -1,6 +1,6 @@
 #include "LldpDot1TxPage.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 

@@ -2,7 +2,7 @@
 
 #include "LldpTlvRequest2Edits.h"
 #include "MainUnit.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

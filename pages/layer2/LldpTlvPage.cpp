@@ -3,7 +3,7 @@
 #include "KyControlEvents.h"
 #include "LldpTlvDialog.h"
 #include "LldpTlvRequest2Edits.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -26,7 +26,7 @@ TLldpTlvPage::TLldpTlvPage(QWidget* owner, const TLldpTlvLayout& layout)
 }
 
 void TLldpTlvPage::BuildLayout(const TLldpTlvLayout& layout) {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     ListView1 = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);
@@ -73,7 +73,6 @@ void TLldpTlvPage::FormCreate(const KySNMPVarDesc* table,
                                  binder.BindComboBox(1, AdminStateComboBox);
                                  binder.BindComboBox(2, NotificationComboBox);
                              }
-                             binder.OnGetDone = [this] { FitColumnsBut(ListView1, {}); };
                          }});
     if (TlvRequest) {
         TlvRequest->TlvText = [this] { return TLVsEdit->text(); };

@@ -2,7 +2,7 @@
 
 #include "DedicatedPage.h"
 #include "MSTPPortStateFormUnit.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "MainUnit.h"
 #include "Oid_device.h"
 #include "Oid_ping.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

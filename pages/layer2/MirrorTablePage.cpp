@@ -1,6 +1,6 @@
 #include "MirrorTablePage.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -29,7 +29,7 @@ TMirrorTablePage::TMirrorTablePage(QWidget* owner, const TMirrorTableLayout& lay
 }
 
 void TMirrorTablePage::BuildLayout() {
-    TListPanel body = AddListOverPanel(Client, "ListView1", true);
+    TListOverPanel body = BuildListOverPanel(Client, "ListView1", true);
     ListView1 = body.List;
     Inputs = new QGridLayout();
     body.LowerLayout->addLayout(Inputs);

@@ -2,7 +2,7 @@
 
 #include "MaskedWrite.h"
 #include "Oid_dot1x.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -30,7 +30,7 @@ TMultpAuthGuestVlanForm::TMultpAuthGuestVlanForm(QWidget* owner)
 }
 
 void TMultpAuthGuestVlanForm::BuildLayout() {
-    TListPanel body = AddListOverPanel(Client, "ListView1", true);
+    TListOverPanel body = BuildListOverPanel(Client, "ListView1", true);
     ListView1 = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);

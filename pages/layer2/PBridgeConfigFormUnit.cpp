@@ -1,7 +1,7 @@
 #include "PBridgeConfigFormUnit.h"
 
 #include "Oid_qbridge.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "KyRadioGroup.h"
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

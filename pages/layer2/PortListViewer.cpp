@@ -1,6 +1,6 @@
 #include "PortListViewer.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QGridLayout>
@@ -19,7 +19,7 @@ TPortListViewer::TPortListViewer(QWidget* owner, const TPortListViewerLayout& la
                              .Guarded = layout.Guarded,
                              .RefuseCloseWhileReading = layout.RefuseCloseWhileReading}),
       Layout(layout) {
-    TListPanel body = AddListOverPanel(Client, Layout.ListName, true);
+    TListOverPanel body = BuildListOverPanel(Client, Layout.ListName, true);
     PortLists = body.List;
     if (Layout.KeyTextName || !Layout.Details.empty()) {
         // One row a text: an IPv6 address needs the width of the page.

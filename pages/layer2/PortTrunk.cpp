@@ -1,9 +1,10 @@
 #include "PortTrunk.h"
 
+#include "AddressChecks.h"
 #include "KyControlEvents.h"
 #include "MainUnit.h"
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ TPortTrunkForm::TPortTrunkForm(QWidget* owner)
 }
 
 void TPortTrunkForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_PortTrunk", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_PortTrunk", true);
     LV_PortTrunk = body.List;
     LV_PortTrunk->setRootIsDecorated(false);
     auto* inputs = new QGridLayout();
@@ -133,7 +134,6 @@ void TPortTrunkForm::FormCreate() {
                                      binder.BindComboBox(TrunkType, Combo_Type);
                                      binder.BindComboBox(TrunkState, Combo_State);
                                      BindPortList(binder, ActivePorts, ports, ActiveSelector);
-                                     binder.OnGetDone = [this] { FitColumnsBut(LV_PortTrunk, {MemberPorts, ActivePorts}); };
                                  }});
     // After the binder has copied the row into the controls.
     KyControlEvents::onSelectItem(LV_PortTrunk, this, [this](QTreeWidgetItem* item, bool selected) {

@@ -2,7 +2,7 @@
 
 #include "KyControlEvents.h"
 #include "Oid_protocolvlan.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +28,7 @@ TProtocolVlanForm::TProtocolVlanForm(QWidget* owner)
 }
 
 void TProtocolVlanForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     auto* columns = body.Columns;
     ListView1 = body.List;
     QWidget* panel4 = body.Lower;

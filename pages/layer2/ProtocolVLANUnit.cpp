@@ -1,7 +1,7 @@
 #include "ProtocolVLANUnit.h"
 
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -34,7 +34,7 @@ TProtocolVLANGroupForm::TProtocolVLANGroupForm(QWidget* owner)
 }
 
 void TProtocolVLANGroupForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "ListView1", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "ListView1", false);
     auto* columns = body.Columns;
     ListView1 = body.List;
     QWidget* panel3 = body.Lower;

@@ -1,7 +1,7 @@
 #include "RSPANFFormUnit.h"
 
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QGridLayout>

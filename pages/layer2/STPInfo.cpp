@@ -1,8 +1,9 @@
 #include "STPInfo.h"
 
+#include "AddressChecks.h"
 #include "MainUnit.h"
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "Progress2.h"
 #include "TimedProgress.h"
 

@@ -1,6 +1,6 @@
 #include "StaticFilterPage.h"
 
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ TStaticFilterPage::TStaticFilterPage(QWidget* owner, const TStaticFilterLayout& 
 }
 
 void TStaticFilterPage::BuildLayout() {
-    TListPanel body = AddListOverPanel(Client, Layout.ListName, true);
+    TListOverPanel body = BuildListOverPanel(Client, Layout.ListName, true);
     FilterList = body.List;
     auto* inputs = new QGridLayout();
     body.LowerLayout->addLayout(inputs);
@@ -91,7 +91,6 @@ void TStaticFilterPage::FormCreate() {
                                       binder.BindComboBox(Layout.StatusColumn, StatusCombo);
                                       if (Layout.ReceivePortColumn >= 0)
                                           binder.BindEdits(Layout.ReceivePortColumn, "%i", {ReceivePortEdit});
-                                      binder.OnGetDone = [this] { FitColumnsBut(FilterList, {Layout.PortsColumn}); };
                                   }});
     ShowRowSelected(false);
 }

@@ -2,7 +2,7 @@
 
 #include "KyControlEvents.h"
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QGridLayout>
@@ -34,7 +34,7 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(QWidget* owner)
 }
 
 void TTrafficSegmentationForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_TrafficForward", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_TrafficForward", true);
     LV_TrafficForward = body.List;
     auto* strip = new QHBoxLayout();
     body.LowerLayout->addLayout(strip);
@@ -74,7 +74,6 @@ void TTrafficSegmentationForm::FormCreate() {
                                    .Bind = [&](KySNMPRequest2Edits& binder) {
                                        binder.BindStaticText(Port, ST_Port);
                                        BindPortList(binder, ForwardPorts, ports, PortSelector);
-                                       binder.OnGetDone = [this] { FitColumnsBut(LV_TrafficForward, {ForwardPorts}); };
                                    }});
     // After the binder has copied the row.
     KyControlEvents::onSelectItem(LV_TrafficForward, this, [this](QTreeWidgetItem*, bool selected) {

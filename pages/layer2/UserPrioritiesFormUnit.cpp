@@ -1,7 +1,7 @@
 #include "UserPrioritiesFormUnit.h"
 
 #include "Oid_qbridge.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 #include "VLANFormUnit.h"
 
 #include "Oid_device.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QComboBox>
@@ -28,7 +28,7 @@ TVlanForm::TVlanForm(QWidget* owner)
 }
 
 void TVlanForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_dot1qVlanStaticEntry", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_dot1qVlanStaticEntry", true);
     auto* columns = body.Columns;
     LV_dot1qVlanStaticEntry = body.List;
     QWidget* lower = body.Lower;

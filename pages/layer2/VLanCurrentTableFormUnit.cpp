@@ -1,7 +1,7 @@
 #include "VLanCurrentTableFormUnit.h"
 
 #include "Oid_qbridge.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 #include "StackingPortUitForm.h"
 
 #include <QGridLayout>
@@ -26,7 +26,7 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner) : TDedicatedPage(ow
 }
 
 void TVLanCurrentTableForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_dot1qVlanCurrentEntry", true);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_dot1qVlanCurrentEntry", true);
     auto* columns = body.Columns;
     LV_dot1qVlanCurrentEntry = body.List;
     QWidget* lower = body.Lower;

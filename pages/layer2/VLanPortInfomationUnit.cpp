@@ -1,7 +1,7 @@
 #include "VLanPortInfomationUnit.h"
 
 #include "Oid_qbridge.h"
-#include "PageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +28,7 @@ TVLanPortInfomationForm::TVLanPortInfomationForm(QWidget* owner)
 }
 
 void TVLanPortInfomationForm::BuildLayout() {
-    const TListPanel body = AddListOverPanel(Client, "LV_dot1qPortVlanEntry", false);
+    const TListOverPanel body = BuildListOverPanel(Client, "LV_dot1qPortVlanEntry", false);
     auto* columns = body.Columns;
     LV_dot1qPortVlanEntry = body.List;
     QWidget* panel3 = body.Lower;

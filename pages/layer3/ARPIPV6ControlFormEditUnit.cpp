@@ -3,7 +3,7 @@
 #include "ARPIPV6ControlFormUnit.h"
 #include "AddressChecks.h"
 #include "KySNMPRequest2Edits.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

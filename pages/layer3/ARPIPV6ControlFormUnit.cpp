@@ -3,7 +3,7 @@
 #include "ARPIPV6ControlFormEditUnit.h"
 #include "MainUnit.h"
 #include "Oid_routing.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -23,14 +23,13 @@ TARPIPV6ControlForm::TARPIPV6ControlForm(QWidget* owner)
 }
 
 void TARPIPV6ControlForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "btnGet", QStringLiteral("Refresh"));
     AddButton = AddColumnButton(layout.Buttons, Client, "btnAdd", QStringLiteral("Add"));
     DeleteButton = AddColumnButton(layout.Buttons, Client, "btnDelete", QStringLiteral("Delete"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "btnClose", QStringLiteral("Close"));
-    layout.Buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TARPIPV6ControlForm::btnGetClick);
     connect(AddButton, &QPushButton::clicked, this, &TARPIPV6ControlForm::btnAddClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TARPIPV6ControlForm::btnDeleteClick);

@@ -3,7 +3,7 @@
 #include "MainUnit.h"
 #include "NewBootpCtrlFormUnit.h"
 #include "Oid_routing.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -19,7 +19,7 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner)
 }
 
 void TBOOTCtrlTableForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "RefreshBtn", QStringLiteral("Refresh"));
@@ -28,7 +28,6 @@ void TBOOTCtrlTableForm::BuildLayout() {
     StopButton = AddColumnButton(layout.Buttons, Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "CloseBtn", QStringLiteral("Close"));
     ComboBox1 = NewHiddenCombo(Client, "ComboBox1");
-    layout.Buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TBOOTCtrlTableForm::RefreshBtnClick);
     connect(AddButton, &QPushButton::clicked, this, &TBOOTCtrlTableForm::AddBtnClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TBOOTCtrlTableForm::DeleteBtnClick);

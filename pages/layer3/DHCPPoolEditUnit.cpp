@@ -3,7 +3,7 @@
 #include "AddressChecks.h"
 #include "DHCPPoolUnit.h"
 #include "KySNMPRequest2Edits.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,8 +40,8 @@ void TDHCPPoolEdtForm::BuildLayout() {
         if (position != TDHCPPoolForm::Name) Fields.push_back({box, control, position});
         return box;
     };
-    auto edit = [this](const char* name) { return NewNamedEdit(this, name); };
-    auto combo = [this](const char* name) { return NewNamedCombo(this, name); };
+    auto edit = [this](const char* name) { return NewPageEdit(this, name); };
+    auto combo = [this](const char* name) { return NewPageCombo(this, name); };
     using P = TDHCPPoolForm;
     cbxName = row("cbxName", QStringLiteral("Name"), edtName = edit("edtName"), P::Name);
     cbxAddress = row("cbxAddress", QStringLiteral("Network Address"), edtAddress = edit("edtAddress"), P::NetworkAddress);

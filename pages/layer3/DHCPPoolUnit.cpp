@@ -3,7 +3,7 @@
 #include "DHCPPoolEditUnit.h"
 #include "MainUnit.h"
 #include "Oid_dhcpserver.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -24,7 +24,7 @@ TDHCPPoolForm::TDHCPPoolForm(QWidget* owner)
 }
 
 void TDHCPPoolForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "btnRefresh", QStringLiteral("Refresh"));
@@ -33,7 +33,6 @@ void TDHCPPoolForm::BuildLayout() {
     SetButton = AddColumnButton(layout.Buttons, Client, "btnEdit", QStringLiteral("Edit"));
     StopButton = AddColumnButton(layout.Buttons, Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "btnClose", QStringLiteral("Close"));
-    layout.Buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TDHCPPoolForm::btnRefreshClick);
     connect(AddButton, &QPushButton::clicked, this, &TDHCPPoolForm::btnAddClick);
     connect(DeleteButton, &QPushButton::clicked, this, &TDHCPPoolForm::btnDelClick);

@@ -3,7 +3,7 @@
 #include "AddressChecks.h"
 #include "DNSCtrlFormUnit.h"
 #include "KySNMPRequest2Edits.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "IPCtrlUnit.h"
 #include "KySNMPRequest2Edits.h"
 #include "TBasicFormUnit.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,8 +53,8 @@ void TIPCtrlEdtForm::BuildLayout() {
         Fields.push_back({check, position});
         return check;
     };
-    auto edit = [this](const char* name) { return NewNamedEdit(this, name); };
-    auto combo = [this](const char* name) { return NewNamedCombo(this, name); };
+    auto edit = [this](const char* name) { return NewPageEdit(this, name); };
+    auto combo = [this](const char* name) { return NewPageCombo(this, name); };
     using P = TIpCtrlForm;
     InterfaceNameCheckBox = box("InterfaceNameCheckBox", QStringLiteral("Interface Name"), P::InterfaceName);
     addRow(InterfaceNameCheckBox, edtInterface = edit("edtInterface"));

@@ -2,7 +2,7 @@
 
 #include "IPCtrlEditUnit.h"
 #include "Oid_routing.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -25,7 +25,7 @@ TIpCtrlForm::TIpCtrlForm(QWidget* owner)
 }
 
 void TIpCtrlForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "btnRefresh", QStringLiteral("Refresh"));
@@ -34,7 +34,6 @@ void TIpCtrlForm::BuildLayout() {
     DeleteButton = AddColumnButton(layout.Buttons, Client, "btnDel", QStringLiteral("Delete"));
     StopButton = AddColumnButton(layout.Buttons, Client, "btnStop", QStringLiteral("Stop"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "btnClose", QStringLiteral("Close"));
-    layout.Buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TIpCtrlForm::btnRefreshClick);
     connect(SetButton, &QPushButton::clicked, this, &TIpCtrlForm::btnEditClick);
     connect(AddButton, &QPushButton::clicked, this, &TIpCtrlForm::btnAddClick);

@@ -5,7 +5,7 @@
 #include "KySNMPRequest2Edits.h"
 #include "MainUnit.h"
 #include "TBasicFormUnit.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "IpStaticRouteEditUnit.h"
 #include "Oid_routing.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -22,7 +22,7 @@ TIpStaticRouteForm::TIpStaticRouteForm(QWidget* owner)
 }
 
 void TIpStaticRouteForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "GetButton", QStringLiteral("Refresh"));
@@ -30,7 +30,6 @@ void TIpStaticRouteForm::BuildLayout() {
     btnDefaultRoute = AddColumnButton(layout.Buttons, Client, "btnDefaultRoute", QStringLiteral("Add Default Route"));
     DeleteButton = AddColumnButton(layout.Buttons, Client, "DeleteButton", QStringLiteral("Delete"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "CloseButton", QStringLiteral("Close"));
-    layout.Buttons->addStretch(1);
     btnDefaultRoute->setDefault(true);
     connect(RefreshButton, &QPushButton::clicked, this, &TIpStaticRouteForm::GetButtonClick);
     connect(AddButton, &QPushButton::clicked, this, &TIpStaticRouteForm::AddButtonClick);

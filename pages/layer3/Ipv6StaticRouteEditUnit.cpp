@@ -4,7 +4,7 @@
 #include "Ipv6StaticRouteUnit.h"
 #include "KySNMPRequest2Edits.h"
 #include "TBasicFormUnit.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "Ipv6StaticRouteEditUnit.h"
 #include "Oid_routing.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -22,7 +22,7 @@ TIpv6StaticRouteForm::TIpv6StaticRouteForm(QWidget* owner)
 }
 
 void TIpv6StaticRouteForm::BuildLayout() {
-    const TTablePageLayout layout = BuildTablePageLayout(Client, "ListView1");
+    const TListFrame layout = BuildListFrame(Client, "ListView1");
     ListView1 = layout.List;
     RowCounter = layout.Counter;
     RefreshButton = AddColumnButton(layout.Buttons, Client, "btnGet", QStringLiteral("Refresh"));
@@ -30,7 +30,6 @@ void TIpv6StaticRouteForm::BuildLayout() {
     btnAddDefault = AddColumnButton(layout.Buttons, Client, "btnAddDefault", QStringLiteral("Add Default"));
     DeleteButton = AddColumnButton(layout.Buttons, Client, "btnDelete", QStringLiteral("Delete"));
     CloseButton = AddColumnButton(layout.Buttons, Client, "btnClose", QStringLiteral("Close"));
-    layout.Buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TIpv6StaticRouteForm::btnGetClick);
     connect(AddButton, &QPushButton::clicked, this, &TIpv6StaticRouteForm::btnAddClick);
     connect(btnAddDefault, &QPushButton::clicked, this, &TIpv6StaticRouteForm::btnAddDefaultClick);

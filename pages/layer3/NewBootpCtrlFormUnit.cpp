@@ -3,7 +3,7 @@
 #include "AddressChecks.h"
 #include "BOOTCtrlTableFormUnit.h"
 #include "KySNMPRequest2Edits.h"
-#include "TablePageLayout.h"
+#include "PageKit.h"
 
 #include <QApplication>
 #include <QComboBox>
