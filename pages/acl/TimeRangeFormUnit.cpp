@@ -113,6 +113,7 @@ void TTimeRangeForm::ReadEnded(const KySNMPError&) {
 }
 
 void TTimeRangeForm::ResetInputs() {
+    if (KeepInputs) return;
     cbxStatus->setCurrentIndex(-1);
     edtStart->clear();
     edtEnd->clear();
@@ -147,7 +148,9 @@ void TTimeRangeForm::btnAddClick() {
         return;
     }
     if (!CheckInputs()) return;
+    KeepInputs = true;
     GuardedWrite([&] { MaskedSet({}, Status, CreateAndGoItem); });
+    KeepInputs = false;
 }
 
 void TTimeRangeForm::btnSetClick() {
