@@ -351,6 +351,7 @@ bool KySNMPRequest2Controls::Set(std::uint8_t reloadAfterSet, std::uint8_t colle
     ReloadAfterSet = reloadAfterSet;
     BeforeSet();
     if (collect == 1) CollectForSet();
+    if (!AcceptValues()) return false;
     if (Async == 0) return setSync(positions, values);
     if (Async == 1) return setAsync(positions, values);
     return true;

@@ -77,6 +77,9 @@ protected:
     virtual void BeforeSet() {}
     virtual void RowReceived() {}
     virtual void CollectForSet() {}
+    // The values about to be sent, however they were collected: false refuses the Set, which sends
+    // nothing; the binder has told the user why.
+    virtual bool AcceptValues() { return true; }
     virtual void GetDone() {}
     // Every end of a read, before GetDone or the failure report: rows held back are shown.
     virtual void ReadEnded() {}

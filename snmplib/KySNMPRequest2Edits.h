@@ -80,8 +80,8 @@ public:
     void AddListRow();
     void ShowWaitingRows();
     void ReadSelectedRow();
-    // The cells of one line into the variables.
-    void ReadRow(const QTreeWidgetItem* line);
+    // The cells of one line into the variables; every selection and every Set reads its row through here.
+    virtual void ReadRow(const QTreeWidgetItem* line);
     // Variables into the bound controls, and back; which: a variable position or -1 for all.
     void ValuesToControls(int which);
     void ControlsToValues(int which);

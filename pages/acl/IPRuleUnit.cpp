@@ -215,7 +215,7 @@ std::vector<int> TIPRuleForm::FieldSelection() const {
             range(SourcePort, UserMask);
         } else if (protocol == "tcp") out.insert(out.end(), {Icmp, Igmp, ProtocolIdCol, UserMask});
         else if (protocol == "udp") out.insert(out.end(), {Icmp, Igmp, FlagBits, ProtocolIdCol, UserMask});
-        else if (protocol == "protocolId") range(Icmp, DestPort);
+        else if (protocol == "protocolId") range(Icmp, FlagBits);
     }
     return out;
 }

@@ -115,6 +115,7 @@ void TTimeRangeForm::ReadEnded(const KySNMPError&) {
 }
 
 void TTimeRangeForm::ResetInputs() {
+    if (KeepInputs) return;
     cbxStatus->setCurrentIndex(-1);
     edtStart->clear();
     edtEnd->clear();
@@ -149,7 +150,9 @@ void TTimeRangeForm::btnAddClick() {
         return;
     }
     if (!CheckInputs()) return;
+    KeepInputs = true;
     GuardedWrite([&] { return MaskedSet({}, Status, CreateAndGoItem); });
+    KeepInputs = false;
 }
 
 void TTimeRangeForm::btnSetClick() {

@@ -38,4 +38,7 @@ private:
     void FormCreate();
     bool CheckInputs();
     std::vector<QCheckBox*> Weekdays() const;
+
+    // While an Add runs: its inputs stay for the next profile, only Edit, Delete and Refresh empty them.
+    bool KeepInputs = false;
 };

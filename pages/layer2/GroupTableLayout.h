@@ -5,10 +5,11 @@
 #include "PortListViewer.h"
 
 // The snooping group twins: per VLAN, group and source (in this order in the instance) the include and
-// exclude port maps, only shown; the group's caption goes with the group.
+// exclude port maps, only shown; the group's caption goes with the group. Unguarded, the binder reports
+// a failed read itself on the status line.
 inline TPortListViewerLayout GroupTableLayout(int width, int height, const KySNMPVarDesc* table,
                                               TPortListViewerLayout::TDetailText group,
-                                              TPortListViewerLayout::TDetailText source) {
+                                              TPortListViewerLayout::TDetailText source, bool guarded) {
     enum Column { Vlan, Group, Source, IncludePorts, ExcludePorts };
     group.Column = Group;
     source.Column = Source;
@@ -21,6 +22,6 @@ inline TPortListViewerLayout GroupTableLayout(int width, int height, const KySNM
             .CounterName = "StaticText1",
             .Selectors = {{"Include Member Ports", IncludePorts}, {"Exclude Member Ports", ExcludePorts}},
             .Writable = false,
-            .Guarded = true,
+            .Guarded = guarded,
             .Details = {group, source}};
 }

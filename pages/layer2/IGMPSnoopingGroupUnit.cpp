@@ -6,7 +6,7 @@ namespace {
 
 const TPortListViewerLayout IgmpLayout = GroupTableLayout(644, 373, IgmpSnoopingGroupVars,
                                                           {"stGroupIP", "Group IP Address", 0},
-                                                          {"stSourceIP", "Source IP Address", 0});
+                                                          {"stSourceIP", "Source IP Address", 0}, true);
 
 }  // namespace
 

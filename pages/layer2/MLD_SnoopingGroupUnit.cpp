@@ -6,7 +6,7 @@ namespace {
 
 const TPortListViewerLayout MldLayout = GroupTableLayout(678, 437, MldSnoopingGroupVars,
                                                          {"edtIPAddress", "Group Address", 0},
-                                                         {"edtMAC", "Source Address", 0});
+                                                         {"edtMAC", "Source Address", 0}, false);
 
 }  // namespace
 

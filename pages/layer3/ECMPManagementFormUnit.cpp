@@ -87,7 +87,15 @@ void TECMPManagementForm::HashFieldChecked(QCheckBox* checked) {
         if (CheckBoxes[i] != checked) CheckBoxes[i]->setChecked(false);
 }
 
-void TECMPManagementForm::GetButtonClick() { RefreshClick(); }
+// No row to select: Set Checked and every field stay usable, and the ticks stay as they are.
+void TECMPManagementForm::GetButtonClick() {
+    if (!Binder || Binder->Busy) return;
+    try {
+        Binder->Get();
+    } catch (const std::exception& error) {
+        Report(error);
+    }
+}
 
 void TECMPManagementForm::ClearButtonClick() {
     for (QCheckBox* box : CheckBoxes) box->setChecked(false);
@@ -104,6 +112,6 @@ void TECMPManagementForm::SetButtonClick() {
     } catch (const std::exception& error) {
         Report(error);
     }
-    // The combos show the device's values again, also after a failure the binder has shown in its box.
-    if (sent || !Binder->Busy) RefreshClick();
+    // The combos show the device's values again, also after a refusal or a failure the binder has shown.
+    if (sent || !Binder->Busy) GetButtonClick();
 }

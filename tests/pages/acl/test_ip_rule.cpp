@@ -146,6 +146,117 @@ TEST_F(IPRulePageTest, EditSendsTheCheckedFieldsWithTheRowsOwnStatus) {
     });
 }
 
+// The protocol fields the rule's protocol lets through, each checked and filled: ICMP, IGMP, source and
+// destination port, flag bits, protocol ID and user mask (columns 8 to 14).
+struct ProtocolCase {
+    const char* protocol;
+    std::vector<int> sent;  // the columns of those fields that a write carries
+};
+
+const ProtocolCase ProtocolCases[] = {
+    {"none", {}},
+    {"icmp", {8}},
+    {"igmp", {9}},
+    {"tcp", {10, 11, 12}},
+    {"udp", {10, 11}},
+    {"protocolId", {13, 14}},
+};
+
+void checkProtocolFields(TIPRuleForm* p) {
+    for (QCheckBox* box : {p->cbxRuleIcmp, p->cbxRuleIgmp, p->cbxSourcePort, p->cbxDestPort, p->cbxFBs, p->cbxProtocolID,
+                           p->cbxUserMask})
+        box->setChecked(true);
+    p->RuleIcmpComboBox->setCurrentText("enabled");
+    p->RuleIgmpComboBox->setCurrentText("enabled");
+    p->SourcePortEdit->setText("80");
+    p->DestPortEdit->setText("443");
+    p->FlagEdit->setText("3");
+    p->ProtocolIDEdit->setText("17");
+    p->UserMaskEdit->setText("0000ffff");
+}
+
+// The protocol fields of a SET (columns 8 to 14) as their column numbers.
+std::vector<int> protocolColumns(const std::vector<std::string>& set) {
+    std::vector<int> columns;
+    for (const std::string& binding : set) {
+        const int column = std::stoi(binding.substr(0, binding.find('.')));
+        if (column >= 8 && column <= 14) columns.push_back(column);
+    }
+    return columns;
+}
+
+TEST_F(IPRulePageTest, AddAndEditSendOnlyTheProtocolFieldsOfTheChosenProtocol) {
+    ASSERT_TRUE(open());
+    const int protocolValue[] = {1, 2, 3, 4, 5, 6};  // none .. protocolId
+    withRulePage([&](TIPRuleForm* page) {
+        for (std::size_t i = 0; i < std::size(ProtocolCases); ++i) {
+            const ProtocolCase& c = ProtocolCases[i];
+            SCOPED_TRACE(c.protocol);
+            newRule(page, "2", "6");
+            choose(page->PermitComboBox, "permit");
+            page->cbxProtocol->setChecked(true);
+            page->ProtocolComboBox->setCurrentText(c.protocol);
+            checkProtocolFields(page);
+            const std::vector<std::string> added = clickForOneSet(page->AddButton, Entry);
+            EXPECT_EQ(protocolColumns(added), c.sent) << "Add";
+            EXPECT_EQ(std::find(added.begin(), added.end(), "7.2.6=" + std::to_string(protocolValue[i])), added.end())
+                << "the protocol itself is read-only";
+            ASSERT_EQ(page->ListView1->topLevelItemCount(), 5);
+            deleteRow(page, {"2", "6"}, Entry, "23.2.6", 4);
+
+            // A listed rule of this protocol: the row fixes the protocol, and Check All (which reaches the
+            // disabled protocol box) applies it to the Edit.
+            sim->setValue(Entry + "7.1.2", "INTEGER " + std::to_string(protocolValue[i]));
+            page->RefreshButton->click();
+            selectRow(page->ListView1, {"1", "2"});
+            ASSERT_EQ(page->ProtocolComboBox->currentText(), c.protocol);
+            page->cbxProtocol->setChecked(true);
+            checkProtocolFields(page);
+            EXPECT_EQ(protocolColumns(clickForOneSet(page->SetButton, Entry)), c.sent) << "Edit";
+        }
+        // Without the protocol box the protocol decides nothing.
+        newRule(page, "2", "6");
+        page->ProtocolComboBox->setCurrentText("protocolId");
+        checkProtocolFields(page);
+        EXPECT_EQ(protocolColumns(clickForOneSet(page->AddButton, Entry)), (std::vector<int>{8, 9, 10, 11, 12, 13, 14}));
+        deleteRow(page, {"2", "6"}, Entry, "23.2.6", 4);
+    });
+}
+
+TEST_F(IPRulePageTest, AProtocolRuleTheAgentRefusesShowsTheErrorAndCreatesNothing) {
+    ASSERT_TRUE(open());
+    withRulePage([&](TIPRuleForm* page) {
+        newRule(page, "2", "6");
+        page->cbxProtocol->setChecked(true);
+        page->ProtocolComboBox->setCurrentText("protocolId");
+        checkProtocolFields(page);
+        sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = Entry + "23", .count = 1});
+        QStringList texts;
+        const Sets sets = click(page->AddButton, Entry, &texts);
+        ASSERT_EQ(sets.size(), 1u);
+        EXPECT_EQ(protocolColumns(sets[0]), (std::vector<int>{13, 14}));
+        EXPECT_EQ(texts.size(), 1) << "the agent's refusal";
+        EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!")) << page->StatusPanel()->text().toStdString();
+        EXPECT_FALSE(sim->value(Entry + "23.2.6").has_value());
+        EXPECT_EQ(page->ListView1->topLevelItemCount(), 4);
+
+        sim->setValue(Entry + "7.1.2", "INTEGER 6");
+        page->RefreshButton->click();
+        selectRow(page->ListView1, {"1", "2"});
+        page->cbxProtocol->setChecked(true);
+        page->cbxProtocolID->setChecked(true);
+        page->ProtocolIDEdit->setText("99");
+        sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = Entry + "23", .count = 1});
+        texts.clear();
+        const Sets edited = click(page->SetButton, Entry, &texts);
+        ASSERT_EQ(edited.size(), 1u);
+        EXPECT_EQ(protocolColumns(edited[0]), (std::vector<int>{13}));
+        EXPECT_EQ(texts.size(), 1) << "the agent's refusal";
+        EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!"));
+        EXPECT_NE(sim->value(Entry + "13.1.2"), std::optional<std::string>("INTEGER 99"));
+    });
+}
+
 TEST_F(IPRulePageTest, RefusalsShowTheirTextAndSendNothing) {
     ASSERT_TRUE(open());
     using Case = RefusalCase<TIPRuleForm>;

@@ -78,6 +78,67 @@ TEST_F(TimeRangePageTest, AddSendsTheDaysOctetWithSundayHighestAndDeleteSendsDes
     });
 }
 
+TEST_F(TimeRangePageTest, AddKeepsTheInputsWhetherItWasSentRefusedOrFailed) {
+    ASSERT_TRUE(open());
+    struct Case {
+        const char* name;
+        bool busy;           // a read still runs: "Get data not complete"
+        bool agentRefuses;   // the SET is answered with an error status
+        const char* message; // the one message box, or none
+        bool created;
+    };
+    const Case cases[] = {
+        {"sent", false, false, nullptr, true},
+        {"refused while a read runs", true, false, "Get data not complete", false},
+        {"failed at the agent", false, true, "", false},
+    };
+    withTimeRangePage([&](TTimeRangeForm* page) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            page->edtName->setText("lab-a");
+            checkDays(page, {page->CheckBox2, page->CheckBox4});
+            page->edtStart->setText("06:00:00");
+            page->edtEnd->setText("07:30:00");
+            int delay = -1;
+            if (c.busy) {
+                delay = sim->addFault({.kind = trvtest::Fault::Delay, .oid = Entry.substr(0, Entry.size() - 1), .delayMs = 300});
+                page->RefreshButton->click();
+                // Refresh empties the editor; the user fills it in again while the rows come in.
+                page->edtName->setText("lab-a");
+                checkDays(page, {page->CheckBox2, page->CheckBox4});
+                page->edtStart->setText("06:00:00");
+                page->edtEnd->setText("07:30:00");
+            }
+            // Once: the re-read after it is answered.
+            if (c.agentRefuses) sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = Entry + "2", .count = 1});
+            sim->clearLog();
+            MessageBoxes boxes;
+            page->AddButton->click();
+            if (delay >= 0) sim->removeFault(delay);
+            EXPECT_TRUE(waitUntil([&] { return page->DataComplete == 1 && !page->Binder->Busy; }));
+            if (c.message) {
+                ASSERT_EQ(boxes.Texts.size(), 1) << boxes.Texts.join("|").toStdString();
+                if (*c.message) EXPECT_EQ(boxes.Texts[0], c.message);
+            } else {
+                EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join("|").toStdString();
+            }
+            if (c.busy) EXPECT_TRUE(setsUnder(sim->log(), Entry).empty()) << "nothing sent";
+            EXPECT_EQ(sim->value(Entry + "5." + NewName).has_value(), c.created);
+            if (!c.created) EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!"));
+            EXPECT_EQ(page->edtName->text(), "lab-a") << "Add keeps the inputs";
+            EXPECT_EQ(page->edtStart->text(), "06:00:00");
+            EXPECT_EQ(page->edtEnd->text(), "07:30:00");
+            EXPECT_TRUE(page->CheckBox2->isChecked());
+            EXPECT_TRUE(page->CheckBox4->isChecked());
+            EXPECT_FALSE(page->CheckBox1->isChecked());
+            if (c.created) {
+                selectRow(page->ListView1, {"lab-a"});
+                clickAndWait(page, page->DeleteButton);
+            }
+        }
+    });
+}
+
 TEST_F(TimeRangePageTest, EditKeepsTheHiddenLowestBitAndSendsActive) {
     ASSERT_TRUE(open());
     withTimeRangePage([&](TTimeRangeForm* page) {

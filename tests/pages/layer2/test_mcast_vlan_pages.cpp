@@ -550,6 +550,36 @@ TEST_F(McastVlanPagesTest, GroupTablesShowGroupThenSourceAndKeepTheirPortMapsLoc
     }
 }
 
+TEST_F(McastVlanPagesTest, MldGroupTableShowsAFailedReadOnItsStatusLine) {
+    ASSERT_TRUE(open());
+    const std::string table = "1.3.6.1.4.1.32473.12.34.3.5";
+    struct Case {
+        const char* name;
+        trvtest::FaultSpec fault;
+    };
+    const Case cases[] = {
+        {"error status", {.kind = trvtest::Fault::ErrorStatus, .oid = table}},
+        {"no answer", {.kind = trvtest::Fault::Drop, .oid = table}},
+    };
+    withReadPage<TPortListViewer>("SnoopingGroupInformation1Click", [&](TPortListViewer* page) {
+        ASSERT_TRUE(page->StatusPanel()->text().startsWith("Get: Ok!"));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            const int fault = sim->addFault(c.fault);
+            page->RefreshButton->click();
+            EXPECT_TRUE(waitUntil([&] { return idle(page); }, 8000));
+            sim->removeFault(fault);
+            const QString status = page->StatusPanel()->text();
+            EXPECT_TRUE(status.startsWith("Get: ")) << status.toStdString();
+            EXPECT_FALSE(status.contains("Ok!")) << status.toStdString();
+            EXPECT_GT(status.size(), QString("Get: ").size() + 20) << "the binder's error, in its template";
+            page->RefreshButton->click();
+            EXPECT_TRUE(waitUntil([&] { return idle(page) && page->StatusPanel()->text().startsWith("Get: Ok!"); }));
+            EXPECT_EQ(page->PortLists->topLevelItemCount(), 2) << "read again";
+        }
+    });
+}
+
 TEST_F(McastVlanPagesTest, ForwardingTableShowsEachGroupsPortsLockedAndNeverWrites) {
     // The forwarding table shares its address with the multicast VLAN group table the data file serves.
     sim = std::make_unique<trvtest::SimAgent>("menus-stack.txt", trvtest::variantData("variant-igmp-forwarding.txt"));

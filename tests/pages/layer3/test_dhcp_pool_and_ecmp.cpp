@@ -116,4 +116,57 @@ TEST_F(PoolAndEcmpTest, EcmpWritesTheTickedFieldsAndKeepsTheHashFieldsExclusive)
     });
 }
 
+TEST_F(PoolAndEcmpTest, EcmpStaysUsableAfterEverySetAndRefreshWhateverTheAgentAnswers) {
+    ASSERT_TRUE(open());
+    withPage<TECMPManagementForm>("OSPFECMPManagement1Click", [&](TECMPManagementForm* page) {
+        const auto usable = [&] {
+            for (QWidget* control : std::initializer_list<QWidget*>{
+                     page->SetButton, page->RefreshButton, page->ClearButton, page->DestIPcbx, page->IPSourcecbx,
+                     page->CRCLowcbx, page->CRCHighcbx, page->TCP_UDPPortcbx, page->Statecbx})
+                EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+            for (QCheckBox* box : page->CheckBoxes) EXPECT_TRUE(box->isEnabled()) << box->objectName().toStdString();
+        };
+        struct Case {
+            const char* name;
+            std::function<void()> before;  // what the user did first
+            const char* value;             // TCP/UDP Port chosen and set
+            bool agentRefuses;
+        };
+        const Case cases[] = {
+            {"after a Set Checked", [&] { page->SetButton->click(); }, "disabled", false},
+            {"after a Refresh", [&] { page->RefreshButton->click(); }, "enabled", false},
+            {"after a Set the agent refused", [] {}, "disabled", true},
+            {"after that refusal", [] {}, "disabled", false},
+        };
+        page->CheckBoxes[4]->setChecked(true);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            MessageBoxes boxes;
+            c.before();
+            usable();
+            const std::optional<std::string> before = sim->value(Ecmp + "5.0");
+            // Once: the re-read after it is answered.
+            if (c.agentRefuses) sim->addFault({.kind = trvtest::Fault::ErrorStatus, .oid = Ecmp + "5", .count = 1});
+            page->TCP_UDPPortcbx->setCurrentText(c.value);
+            sim->clearLog();
+            page->SetButton->click();
+            EXPECT_EQ(setsUnder(sim->log(), Ecmp), (std::vector<std::vector<std::string>>{
+                                                       {std::string("5.0=") + (c.value == std::string("enabled") ? "1" : "2")}}));
+            if (c.agentRefuses) {
+                EXPECT_EQ(boxes.Texts.size(), 1) << "the agent's refusal";
+                EXPECT_EQ(sim->value(Ecmp + "5.0"), before);
+                EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!"));
+            } else {
+                EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join("|").toStdString();
+                EXPECT_EQ(sim->value(Ecmp + "5.0"),
+                          std::optional<std::string>(c.value == std::string("enabled") ? "INTEGER 1" : "INTEGER 2"));
+            }
+            EXPECT_EQ(page->TCP_UDPPortcbx->currentText(), QString::fromLatin1(sim->value(Ecmp + "5.0") == "INTEGER 1" ? "enabled" : "disabled"))
+                << "read again";
+            EXPECT_TRUE(page->CheckBoxes[4]->isChecked()) << "the ticks stay";
+            usable();
+        }
+    });
+}
+
 }  // namespace
