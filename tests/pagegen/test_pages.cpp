@@ -877,23 +877,6 @@ TEST_F(ColumnlessTablePageTest, EditAndDeleteOfTheFirstLineReachItsOwnRowWhateve
          3},
         {"an Edit of the last line", [this] { editAddress(2, "192.0.2.65"); }, 3},
         {"a Delete of the last line", [this] { deleteLine(2); }, 2},
-        {"a refused Add", [this] {
-             const int refusal = sim->addFault({Fault::ErrorStatus, std::string(NameServer) + ".2", -1, 10});
-             whenModal([](QWidget* modal) {
-                 if (modal->objectName() != "AddDialog") return false;
-                 modal->findChild<QLineEdit*>("RowEdit0")->setText("9");
-                 modal->findChild<QLineEdit*>("RowEdit2")->setText("192.0.2.99");
-                 modal->findChild<QCheckBox*>("RowCheck2")->setChecked(true);
-                 answerBox(QMessageBox::Ok);
-                 modal->findChild<QPushButton*>("SetButton")->click();
-                 qobject_cast<QDialog*>(modal)->reject();
-                 return true;
-             });
-             button("AddButton")->click();
-             sim->removeFault(refusal);
-             ASSERT_TRUE(waitUntil([&] { return idle(); }));
-         },
-         3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
