@@ -6,48 +6,12 @@
 
 #include <QCheckBox>
 #include <QFontInfo>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 const std::string BaseModelName = "TRV-5124";
-
-namespace {
-
-// A unit's scroll box asks for room for all the ports it shows, so the page grows to show them; it
-// scrolls only where the screen has no such room.
-class TPortScrollBox : public QScrollArea {
-public:
-    using QScrollArea::QScrollArea;
-    QSize sizeHint() const override { return Needed(); }
-    QSize minimumSizeHint() const override { return Needed(); }
-
-private:
-    QSize Needed() const {
-        const int frame = 2 * frameWidth();
-        QSize size = (widget() ? widget()->size() : QSize(0, 0)) + QSize(frame, frame);
-        // Leave the page the rest of the screen: its list, edits and buttons.
-        if (const QScreen* display = screen()) {
-            const QSize room = display->availableSize();
-            size = size.boundedTo(QSize(room.width() * 3 / 4, room.height() / 2));
-        }
-        return size;
-    }
-};
-
-// The content of a unit's scroll box just holds its shown boxes; hidden positions take no room.
-void FitToShownBoxes(QWidget* content) {
-    QRect shown;
-    for (QCheckBox* box : content->findChildren<QCheckBox*>(Qt::FindDirectChildrenOnly))
-        if (!box->isHidden()) shown |= box->geometry();
-    // The margin above and left of the first box again below and right of the last.
-    if (shown.isEmpty()) content->resize(0, 0);
-    else content->resize(shown.right() + 1 + shown.left(), shown.bottom() + 1 + shown.top());
-}
-
-}  // namespace
 
 TStackingPortUitForm::TStackingPortUitForm(QWidget* owner) : QWidget(owner) {
     setObjectName(QStringLiteral("StackingPortUitForm"));
@@ -64,36 +28,31 @@ void TStackingPortUitForm::AddUnitPage(const QString& caption, int count, int pe
     sheet->setObjectName(caption);
     UnitSheets.push_back(sheet);
     const int index = UnitPageControl->addTab(sheet, caption);
-    auto* scroll = new TPortScrollBox(sheet);
+    auto* scroll = new QScrollArea(sheet);
     auto* layout = new QVBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
     auto* content = new QWidget;
     CreatePortBoxes(content, count, perRow);
     scroll->setWidget(content);
-    FitToShownBoxes(content);
     UnitPageControl->setTabVisible(index, false);
 }
 
 void TStackingPortUitForm::CreatePortBoxes(QWidget* box, int count, int perRow) {
-    std::vector<QCheckBox*> boxes;
-    int pitch = 0;
+    int right = 0, bottom = 0;
     for (int i = 0; i < count; ++i) {
         auto* check = new QCheckBox(QString::number(i + 1), box);
         check->setObjectName(QStringLiteral("Port%1").arg(PortCheckBoxes.size() + 1));
         const int fontSize = QFontInfo(check->font()).pointSize();
-        const int width = std::max(int(check->text().size()) * fontSize + fontSize * 3, check->sizeHint().width());
-        check->resize(width, check->sizeHint().height());
-        // Columns stand five font sizes apart, or wider where the widest number would reach the next.
-        pitch = std::max({pitch, fontSize * 5, width});
+        const int width = int(check->text().size()) * fontSize + fontSize * 3;
+        check->setGeometry((i % perRow) * fontSize * 5 + 20, (i / perRow) * check->sizeHint().height() + 4,
+                           std::max(width, check->sizeHint().width()), check->sizeHint().height());
         check->hide();
-        boxes.push_back(check);
+        right = std::max(right, check->geometry().right());
+        bottom = std::max(bottom, check->geometry().bottom());
         PortCheckBoxes.push_back(check);
     }
-    for (int i = 0; i < count; ++i) {
-        QCheckBox* check = boxes[std::size_t(i)];
-        check->move((i % perRow) * pitch + 20, (i / perRow) * check->height() + 4);
-    }
+    box->resize(right + 10, bottom + 10);
 }
 
 void TStackingPortUitForm::ShowUnit(const std::string& unitText, const std::string& modelName, int portCount,
@@ -111,10 +70,6 @@ void TStackingPortUitForm::ShowUnit(const std::string& unitText, const std::stri
     const std::size_t first = std::size_t(unit - 1) * UnitPortPositions;
     const int count = std::min(portCount, UnitPortPositions);
     for (int p = 0; p < count && first + p < PortCheckBoxes.size(); ++p) PortCheckBoxes[first + p]->show();
-    if (auto* scroll = sheet->findChild<QScrollArea*>()) {
-        FitToShownBoxes(scroll->widget());
-        scroll->updateGeometry();
-    }
 }
 
 void TStackingPortUitForm::UncheckAll() {

@@ -2,20 +2,16 @@
 #include "Progress.h"
 #include "Progress2.h"
 #include "KySNMPRequest2Edits.h"
-#include "PortSelectorView.h"
 #include "StackingPortUitForm.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -34,56 +30,6 @@ std::vector<std::pair<QString, int>> shownUnits(const TStackingPortUitForm& sele
 }
 
 }  // namespace
-
-TEST(PortSelector, EveryShownPortFitsItsTabWithoutAScrollBar) {
-    struct Case {
-        const char* name;
-        TPortSelectorDevice device;
-        std::vector<int> rows;  // per shown unit: its ports, twelve a row
-    };
-    const Case cases[] = {
-        {"12-port unit", {false, {{"1", "TRV-5212", "1", "exist"}}}, {1}},
-        {"26-port unit", {false, {{"1", "TRV-5124", "1", "exist"}}}, {3}},
-        {"50-port unit", {false, {{"1", "TRV-5248", "1", "exist"}}}, {5}},
-        {"stack of three units",
-         {true, {{"1", "TRV-5124", "1", "exist"}, {"2", "TRV-5148", "65", "no-exist"}, {"3", "TRV-5248", "129", "exist"},
-                 {"4", "TRV-5212", "193", "exist"}}},
-         {2, 4, 1}},
-    };
-    int lastHeight = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        // A page as the dialogs build it: a list over a page control whose tab holds the selector.
-        QWidget page;
-        auto* layout = new QVBoxLayout(&page);
-        layout->addWidget(new QTreeWidget);
-        auto* tabs = new QTabWidget;
-        layout->addWidget(tabs);
-        auto* sheet = new QWidget;
-        tabs->addTab(sheet, "Ports");
-        auto* selector = new TStackingPortUitForm;
-        setupPortSelector(selector, sheet, c.device);
-        // At the size the page asks for, and at the smallest its layout lets it be.
-        for (const QSize size : {page.sizeHint(), QSize(1, 1)}) {
-            SCOPED_TRACE(size.width());
-            page.resize(size);
-            page.show();
-            const std::vector<TUnitView> views = unitViews(*selector);
-            std::vector<int> rows;
-            for (const TUnitView& view : views) {
-                rows.push_back(view.Rows);
-                EXPECT_EQ(view.CutPorts, std::vector<int>{}) << "ports out of sight";
-                EXPECT_FALSE(view.ScrollBar);
-            }
-            EXPECT_EQ(rows, c.rows);
-        }
-        // A unit asks for room for the ports it has, not for its 64 positions.
-        if (!c.device.Stacked) {
-            EXPECT_GT(selector->minimumSizeHint().height(), lastHeight);
-            lastHeight = selector->minimumSizeHint().height();
-        }
-    }
-}
 
 TEST(PortSelector, ShowsOneTabPerPresentUnitWithItsModelsPorts) {
     using Units = std::vector<std::pair<QString, int>>;
