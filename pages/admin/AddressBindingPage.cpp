@@ -27,7 +27,7 @@ TAddressBindingPage::TAddressBindingPage(QWidget* owner, const TAddressBindingTe
 }
 
 void TAddressBindingPage::BuildLayout(const TAddressBindingTexts& texts) {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* splitter = new QSplitter(Qt::Vertical, Client);
     columns->addWidget(splitter, 1);
     ListView1 = new QTreeWidget(splitter);
@@ -55,23 +55,14 @@ void TAddressBindingPage::BuildLayout(const TAddressBindingTexts& texts) {
     rows->addWidget(PageControl1, 1, 0, 1, 4);
     rows->setRowStretch(1, 1);
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
-    RowCounter = new QLabel(QStringLiteral("0"), Client);
-    RowCounter->setObjectName(QStringLiteral("StaticText1"));
-    RowCounter->setAlignment(Qt::AlignCenter);
-    RowCounter->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    RowCounter = NewRowCounter(Client);
     RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
     AddButton = NewPageButton(Client, "btnAdd", QStringLiteral("Add"));
     SetButton = NewPageButton(Client, "btnEdit", QString::fromLatin1(texts.EditCaption));
     DeleteButton = NewPageButton(Client, "btnDelete", QStringLiteral("Delete"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    ComboStatus = new QComboBox(Client);
-    ComboStatus->setObjectName(QStringLiteral("ComboStatus"));
-    ComboStatus->hide();
-    buttons->addWidget(RowCounter);
-    for (QPushButton* button : {RefreshButton, AddButton, SetButton, DeleteButton, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    ComboStatus = NewHiddenCombo(Client, "ComboStatus");
+    AddButtonColumn(columns, {RowCounter, RefreshButton, AddButton, SetButton, DeleteButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TAddressBindingPage::btnGetClick);
     connect(AddButton, &QPushButton::clicked, this, &TAddressBindingPage::btnAddClick);
     connect(SetButton, &QPushButton::clicked, this, &TAddressBindingPage::btnEditClick);

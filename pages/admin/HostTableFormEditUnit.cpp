@@ -23,7 +23,7 @@ THostTableEditForm::THostTableEditForm(TDedicatedPage& page) : TPageEditDialog(p
     setObjectName(QStringLiteral("HostTableEditForm"));
     setWindowTitle(QStringLiteral("Host Table Edit"));
     resize(416, 169);
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     const auto box = [&](const char* name, bool checked) {
@@ -58,14 +58,11 @@ THostTableEditForm::THostTableEditForm(TDedicatedPage& page) : TPageEditDialog(p
         grid->addWidget(new QLabel(QLatin1String(label), this), row, 1);
         grid->addWidget(editor, row++, 2);
     }
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     SetButton = NewPageButton(this, "SetButton", QStringLiteral("Set Checked"));
     CheckAllButton = NewPageButton(this, "CheckAllButton", QStringLiteral("CheckAll"));
     ClearButton = NewPageButton(this, "ClearButton", QStringLiteral("Clear Checked"));
     CloseButton = NewPageButton(this, "CloseButton", QStringLiteral("Close"));
-    for (QPushButton* button : {SetButton, CheckAllButton, ClearButton, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    AddButtonColumn(columns, {SetButton, CheckAllButton, ClearButton, CloseButton});
     connect(SetButton, &QPushButton::clicked, this, &THostTableEditForm::SetButtonClick);
     connect(CheckAllButton, &QPushButton::clicked, this, [this] {
         IPCBox->setChecked(true);

@@ -61,7 +61,7 @@ TLayer2ControlForm::TLayer2ControlForm(QWidget* owner)
 }
 
 void TLayer2ControlForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     int line = 0;
@@ -93,15 +93,12 @@ void TLayer2ControlForm::BuildLayout() {
         connect(static_cast<QComboBox*>(row(name).Editor), &QComboBox::currentIndexChanged, this,
                 &TLayer2ControlForm::TelStateComBoChange);
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "SetButton", QStringLiteral("Set Checked"));
     CheckButton = NewPageButton(Client, "CheckButton", QStringLiteral("Check All"));
     ClearButton = NewPageButton(Client, "ClearButton", QStringLiteral("Clear Checked"));
     CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
-    for (QPushButton* button : {RefreshButton, SetButton, CheckButton, ClearButton, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    AddButtonColumn(columns, {RefreshButton, SetButton, CheckButton, ClearButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TLayer2ControlForm::GetButtonClick);
     connect(SetButton, &QPushButton::clicked, this, &TLayer2ControlForm::SetButtonClick);
     connect(CheckButton, &QPushButton::clicked, this, &TLayer2ControlForm::CheckButtonClick);

@@ -25,7 +25,7 @@ TLogHostEditForm::TLogHostEditForm(TDedicatedPage& page) : TPageEditDialog(page)
     setObjectName(QStringLiteral("LogHostEditForm"));
     setWindowTitle(QStringLiteral("Log Host Edit"));
     resize(414, 260);
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     auto combo = [&](const char* name) {
@@ -54,13 +54,9 @@ TLogHostEditForm::TLogHostEditForm(TDedicatedPage& page) : TPageEditDialog(page)
         grid->addWidget(new QLabel(QLatin1String(label), this), row, 0);
         grid->addWidget(control, row++, 1);
     }
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     SetButton = NewPageButton(this, "SetButton", QStringLiteral("Set"));
     CloseButton = NewPageButton(this, "CloseButton", QStringLiteral("Close"));
-    buttons->addWidget(SetButton);
-    buttons->addWidget(CloseButton);
-    buttons->addStretch(1);
+    AddButtonColumn(columns, {SetButton, CloseButton});
     connect(SetButton, &QPushButton::clicked, this, &TLogHostEditForm::SetButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
 }

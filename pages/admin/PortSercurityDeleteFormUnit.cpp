@@ -50,9 +50,7 @@ void TPrtSecDelCtrlForm::BuildLayout() {
     portRow->addWidget(PortEdit);
     edtPort = edit(Client, "edtPort");
     edtPort->hide();
-    cbxOper = new QComboBox(Client);
-    cbxOper->setObjectName(QStringLiteral("cbxOper"));
-    cbxOper->hide();
+    cbxOper = NewHiddenCombo(Client, "cbxOper");
     edtMac = edit(Client, "edtMac");
     RefreshButton = NewPageButton(Client, "btnRefresh", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "btnSet", QStringLiteral("Set"));

@@ -34,7 +34,7 @@ TRampartCtrlForm::TRampartCtrlForm(QWidget* owner)
 }
 
 void TRampartCtrlForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     auto check = [&](const char* name, const char* caption) {
@@ -71,15 +71,12 @@ void TRampartCtrlForm::BuildLayout() {
     lbFalling->setObjectName(QStringLiteral("lbFalling"));
     lbFalling->hide();
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "btnSet", QStringLiteral("Set"));
     btnCheckAll = NewPageButton(Client, "btnCheckAll", QStringLiteral("Check All"));
     btnClearCheck = NewPageButton(Client, "btnClearCheck", QStringLiteral("Clear Checks"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    for (QPushButton* button : {RefreshButton, SetButton, btnCheckAll, btnClearCheck, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    AddButtonColumn(columns, {RefreshButton, SetButton, btnCheckAll, btnClearCheck, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TRampartCtrlForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TRampartCtrlForm::btnSetClick);
     connect(btnCheckAll, &QPushButton::clicked, this, &TRampartCtrlForm::btnCheckAllClick);

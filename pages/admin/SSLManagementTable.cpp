@@ -30,7 +30,7 @@ TSSLManagementForm::TSSLManagementForm(QWidget* owner)
 }
 
 void TSSLManagementForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     cbxSSLVersion = new QComboBox(Client);
@@ -52,16 +52,13 @@ void TSSLManagementForm::BuildLayout() {
     }
     grid->setRowStretch(6, 1);
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     RefreshButton = NewPageButton(Client, "btnGet", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "btnSet", QStringLiteral("Set"));
     CloseButton = NewPageButton(Client, "btnClose", QStringLiteral("Close"));
-    for (QPushButton* button : {RefreshButton, SetButton, CloseButton}) buttons->addWidget(button);
+    AddButtonColumn(columns, {RefreshButton, SetButton, CloseButton});
     edtciphersuites = new QLineEdit(Client);
     edtciphersuites->setObjectName(QStringLiteral("edtciphersuites"));
     edtciphersuites->hide();
-    buttons->addStretch(1);
     connect(RefreshButton, &QPushButton::clicked, this, &TSSLManagementForm::btnGetClick);
     connect(SetButton, &QPushButton::clicked, this, &TSSLManagementForm::btnSetClick);
     connect(CloseButton, &QPushButton::clicked, this, &TSSLManagementForm::CloseClick);

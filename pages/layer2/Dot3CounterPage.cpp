@@ -28,7 +28,7 @@ TDot3CounterPage::TDot3CounterPage(QWidget* owner, const TDot3CounterLayout& lay
 
 void TDot3CounterPage::BuildLayout(const std::function<void(QGridLayout*)>& rowControls,
                                    std::initializer_list<QWidget*> buttons) {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* splitter = new QSplitter(Qt::Vertical, Client);
     columns->addWidget(splitter, 1);
     ListView1 = NewPageList(splitter, "ListView1");

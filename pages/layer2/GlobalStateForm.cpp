@@ -10,7 +10,7 @@
 TGlobalStateForm::TGlobalStateForm(QWidget* owner, const TGlobalStateLayout& layout)
     : TDedicatedPage(owner, {.Width = 338, .Height = 110, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QString::fromLatin1(layout.Caption));
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* values = new QGridLayout();
     columns->addLayout(values, 1);
     StateCombo = NewPageCombo(Client, layout.ComboName);

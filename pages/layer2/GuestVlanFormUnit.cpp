@@ -29,7 +29,7 @@ TGuestVlanForm::TGuestVlanForm(QWidget* owner) : TDedicatedPage(owner, {.Report 
 }
 
 void TGuestVlanForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* left = new QVBoxLayout();
     columns->addLayout(left, 1);
     auto* inputs = new QGridLayout();

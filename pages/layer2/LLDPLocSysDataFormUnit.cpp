@@ -19,7 +19,7 @@ enum Field { Subtype, ChassisId, SystemName, SystemDescription, Supported, Enabl
 TLLDPLocSysDataForm::TLLDPLocSysDataForm(QWidget* owner)
     : TDedicatedPage(owner, {.Width = 780, .Height = 228, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("LLDP Local System Data"));
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* fields = new QGridLayout();
     columns->addLayout(fields, 1);
     subtypeText = NewStaticText(Client, "subtypeText");

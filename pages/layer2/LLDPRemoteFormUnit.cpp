@@ -12,7 +12,7 @@
 TLLDPRemoteForm::TLLDPRemoteForm(QWidget* owner)
     : TDedicatedPage(owner, {.Width = 700, .Height = 549, .Report = TPageReport::BarePanel}) {
     setWindowTitle(QStringLiteral("LLDP Remote System Data Remote Table"));
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     ListView1 = NewPageList(Client, "ListView1");
     columns->addWidget(ListView1, 1);
     RowCounter = NewRowCounter(Client, "StaticText1");

@@ -13,7 +13,7 @@
 TLldpTlvDialog::TLldpTlvDialog(QWidget* page, QLineEdit* tlvEdit, const QString& caption, const QStringList& names,
                                const QStringList& boxNames, int hidden)
     : QDialog(page), TlvEdit(tlvEdit), Caption(caption), Names(names) {
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* boxes = new QVBoxLayout();
     columns->addLayout(boxes, 1);
     for (int i = 0; i < names.size(); ++i) {

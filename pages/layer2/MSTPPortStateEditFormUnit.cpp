@@ -20,7 +20,7 @@ constexpr int AdminHelloTime = 2;
 TMSTPPortStateEditForm::TMSTPPortStateEditForm(TDedicatedPage& page) : TPageEditDialog(page) {
     setObjectName(QStringLiteral("MSTPPortStateEditForm"));
     resize(520, 300);
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* values = new QGridLayout();
     columns->addLayout(values, 1);
     edtPortIndex = NewPageEdit(this, "edtPortIndex");

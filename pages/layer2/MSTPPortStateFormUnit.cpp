@@ -33,7 +33,7 @@ TMSTPPortStateForm::TMSTPPortStateForm(QWidget* owner)
 }
 
 void TMSTPPortStateForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     lvMSTPPortState = NewPageList(Client, "lvMSTPPortState");
     columns->addWidget(lvMSTPPortState, 1);
     lblSTPVersion = new QLabel(Client);

@@ -11,7 +11,7 @@
 
 TPBridgeConfigForm::TPBridgeConfigForm(QWidget* owner) : TDedicatedPage(owner, {.Width = 380, .Height = 140}) {
     setWindowTitle(QStringLiteral("802.1p Basic Configuration"));
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* values = new QGridLayout();
     columns->addLayout(values, 1);
     Edit_DeviceCapabilities = NewStaticText(Client, "Edit_DeviceCapabilities");

@@ -27,7 +27,7 @@ TPacketStormControlForm::TPacketStormControlForm(QWidget* owner)
 }
 
 void TPacketStormControlForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* body = new QVBoxLayout();
     columns->addLayout(body, 1);
     auto* settings = new QHBoxLayout();

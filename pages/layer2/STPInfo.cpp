@@ -38,7 +38,7 @@ TSTP_Info::TSTP_Info(QWidget* owner) : TDedicatedPage(owner, {}) {
 }
 
 void TSTP_Info::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* left = new QVBoxLayout();
     columns->addLayout(left, 1);
     auto* values = new QGridLayout();

@@ -16,7 +16,7 @@ TVLanGeneralInfoForm::TVLanGeneralInfoForm(QWidget* owner) : TDedicatedPage(owne
 }
 
 void TVLanGeneralInfoForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* values = new QGridLayout();
     columns->addLayout(values, 1);
     VlanVersionNumber = NewStaticText(Client, "VlanVersionNumber");

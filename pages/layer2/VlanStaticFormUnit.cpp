@@ -31,7 +31,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner)
 }
 
 void TVlanStaticForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* splitter = new QSplitter(Qt::Vertical, Client);
     columns->addWidget(splitter, 1);
 

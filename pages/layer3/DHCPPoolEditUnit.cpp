@@ -28,7 +28,7 @@ TDHCPPoolEdtForm::TDHCPPoolEdtForm(TDedicatedPage& page) : TPageEditDialog(page)
 }
 
 void TDHCPPoolEdtForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     auto row = [&](const char* boxName, const QString& caption, QWidget* control, int position) {
@@ -60,13 +60,11 @@ void TDHCPPoolEdtForm::BuildLayout() {
     cbxName->setEnabled(false);
     edtName->setMinimumWidth(200);
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
+    QVBoxLayout* buttons = AddButtonColumn(columns, {});
     btnSet = AddColumnButton(buttons, this, "btnSet", QStringLiteral("Set Checked"));
     btnCheck = AddColumnButton(buttons, this, "btnCheck", QStringLiteral("Check All"));
     ClearBtnButton = AddColumnButton(buttons, this, "ClearBtnButton", QStringLiteral("Clear Checks"));
     CloseBTN = AddColumnButton(buttons, this, "CloseBTN", QStringLiteral("Close"));
-    buttons->addStretch(1);
     connect(btnSet, &QPushButton::clicked, this, &TDHCPPoolEdtForm::btnSetClick);
     connect(btnCheck, &QPushButton::clicked, this, &TDHCPPoolEdtForm::btnCheckClick);
     connect(ClearBtnButton, &QPushButton::clicked, this, &TDHCPPoolEdtForm::ClearBtnButtonClick);

@@ -18,7 +18,7 @@ TECMPManagementForm::TECMPManagementForm(QWidget* owner)
 }
 
 void TECMPManagementForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(Client);
+    QHBoxLayout* columns = BuildPageColumns(Client);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     const std::array<std::pair<const char*, QString>, 6> fields{{
@@ -50,14 +50,11 @@ void TECMPManagementForm::BuildLayout() {
     TCP_UDPPortcbx = combos[4];
     Statecbx = combos[5];
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
     RefreshButton = NewPageButton(Client, "GetButton", QStringLiteral("Refresh"));
     SetButton = NewPageButton(Client, "SetButton", QStringLiteral("Set Checked"));
     ClearButton = NewPageButton(Client, "ClearButton", QStringLiteral("Clear Checked"));
     CloseButton = NewPageButton(Client, "CloseButton", QStringLiteral("Close"));
-    for (QPushButton* button : {RefreshButton, SetButton, ClearButton, CloseButton}) buttons->addWidget(button);
-    buttons->addStretch(1);
+    AddButtonColumn(columns, {RefreshButton, SetButton, ClearButton, CloseButton});
     connect(RefreshButton, &QPushButton::clicked, this, &TECMPManagementForm::GetButtonClick);
     connect(SetButton, &QPushButton::clicked, this, &TECMPManagementForm::SetButtonClick);
     connect(ClearButton, &QPushButton::clicked, this, &TECMPManagementForm::ClearButtonClick);

@@ -39,7 +39,7 @@ TIPCtrlEdtForm::TIPCtrlEdtForm(TDedicatedPage& page) : TPageEditDialog(page) {
 }
 
 void TIPCtrlEdtForm::BuildLayout() {
-    auto* columns = new QHBoxLayout(this);
+    QHBoxLayout* columns = BuildPageColumns(this);
     auto* grid = new QGridLayout();
     columns->addLayout(grid, 1);
     auto addRow = [&](QWidget* lead, QWidget* control) {
@@ -97,13 +97,11 @@ void TIPCtrlEdtForm::BuildLayout() {
     edtIpv6Addr->setReadOnly(true);
     edtIPv6Prefix->setReadOnly(true);
 
-    auto* buttons = new QVBoxLayout();
-    columns->addLayout(buttons);
+    QVBoxLayout* buttons = AddButtonColumn(columns, {});
     btnSet = AddColumnButton(buttons, this, "btnSet", QStringLiteral("Set"));
     CheckButton = AddColumnButton(buttons, this, "CheckButton", QStringLiteral("Check All"));
     UncheckButton = AddColumnButton(buttons, this, "UncheckButton", QStringLiteral("Clear Checks"));
     btnClose = AddColumnButton(buttons, this, "btnClose", QStringLiteral("Close"));
-    buttons->addStretch(1);
     connect(btnSet, &QPushButton::clicked, this, &TIPCtrlEdtForm::btnSetClick);
     connect(CheckButton, &QPushButton::clicked, this, &TIPCtrlEdtForm::CheckButtonClick);
     connect(UncheckButton, &QPushButton::clicked, this, &TIPCtrlEdtForm::UncheckButtonClick);

@@ -118,13 +118,19 @@ TEST_F(TimeRangePageTest, AddKeepsTheInputsWhetherItWasSentRefusedOrFailed) {
             EXPECT_TRUE(waitUntil([&] { return page->DataComplete == 1 && !page->Binder->Busy; }));
             if (c.message) {
                 ASSERT_EQ(boxes.Texts.size(), 1) << boxes.Texts.join("|").toStdString();
-                if (*c.message) EXPECT_EQ(boxes.Texts[0], c.message);
+                if (*c.message) {
+                    EXPECT_EQ(boxes.Texts[0], c.message);
+                }
             } else {
                 EXPECT_TRUE(boxes.Texts.isEmpty()) << boxes.Texts.join("|").toStdString();
             }
-            if (c.busy) EXPECT_TRUE(setsUnder(sim->log(), Entry).empty()) << "nothing sent";
+            if (c.busy) {
+                EXPECT_TRUE(setsUnder(sim->log(), Entry).empty()) << "nothing sent";
+            }
             EXPECT_EQ(sim->value(Entry + "5." + NewName).has_value(), c.created);
-            if (!c.created) EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!"));
+            if (!c.created) {
+                EXPECT_FALSE(page->StatusPanel()->text().startsWith("Set: Ok!"));
+            }
             EXPECT_EQ(page->edtName->text(), "lab-a") << "Add keeps the inputs";
             EXPECT_EQ(page->edtStart->text(), "06:00:00");
             EXPECT_EQ(page->edtEnd->text(), "07:30:00");
