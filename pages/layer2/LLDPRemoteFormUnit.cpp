@@ -27,7 +27,5 @@ TLLDPRemoteForm::TLLDPRemoteForm(QWidget* owner)
                                                      .ItemType = MVT_FMV,
                                                      .KeyCount = 3,
                                                      .Main = true,
-                                                     .List = ListView1,
-                                                     .Bind = [this](KySNMPRequest2Edits& binder) {
-                                                     }});
+                                                     .List = ListView1});
 }

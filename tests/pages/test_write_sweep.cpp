@@ -308,7 +308,9 @@ TEST_P(WriteSweepTest, ARefusedWriteWhileTheBinderReadsShowsTheRefusalAndSendsNo
             << "the refusal was not shown; status: " << status.toStdString();
         EXPECT_FALSE(status.contains("Set: Ok!"));
         // The earlier write may end well; the refused one must not have shown as done.
-        if (!makeBusy) EXPECT_FALSE(page.StatusPanel()->text().contains("Set: Ok!"));
+        if (!makeBusy) {
+            EXPECT_FALSE(page.StatusPanel()->text().contains("Set: Ok!"));
+        }
     });
 }
 
